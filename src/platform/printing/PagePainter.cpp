@@ -45,10 +45,11 @@ void paintPage(QPainter& painter, const ReportPage& page, double pixelsPerMm) {
         case PrimitiveKind::Frame:
             painter.drawRect(scaled(p.rect, pixelsPerMm));
             break;
-        case PrimitiveKind::Line:
-            painter.drawLine(scaled(p.rect, pixelsPerMm).topLeft(),
-                             scaled(p.rect, pixelsPerMm).bottomRight());
+        case PrimitiveKind::Line: {
+            QRectF line = scaled(p.rect, pixelsPerMm);
+            painter.drawLine(line.topLeft(), line.bottomRight());
             break;
+        }
         }
     }
     painter.restore();

@@ -14,7 +14,7 @@ bool isInstalled(const QString& family) {
 
 bool isSongStyle(const QString& family) {
     return family.contains(u'宋') || family.contains(QStringLiteral("Song"), Qt::CaseInsensitive) ||
-           family.contains(QStringLiteral("Sim"), Qt::CaseInsensitive);
+           family.contains(QStringLiteral("SimSun"), Qt::CaseInsensitive);
 }
 
 } // namespace

@@ -1,6 +1,7 @@
+#include "reports/DocumentReport.h"
+
 #include "platform/printing/ReportPagination.h"
 #include "reports/CapitalAmount.h"
-#include "reports/DocumentReport.h"
 #include "store/Schema.h"
 #include "store/Sql.h"
 
