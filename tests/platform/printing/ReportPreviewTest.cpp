@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QFontInfo>
 #include <QLabel>
+#include <QPrinter>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSignalSpy>
@@ -88,6 +89,16 @@ TEST(ReportPreview, SavesEveryPageAsPdf) {
     ASSERT_TRUE(preview.savePdf(path));
     EXPECT_EQ(pdfPageCount(path), 3);
     EXPECT_FALSE(preview.savePdf(dir.filePath(QStringLiteral("missing/x.pdf"))));
+}
+
+TEST(ReportOutput, PrintsOnlyThePagesChosenInThePrintDialog) {
+    QTemporaryDir dir;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(dir.filePath(QStringLiteral("range.pdf")));
+    printer.setFromTo(2, 5); // beyond the last page
+    ASSERT_TRUE(printPages(paginate(sampleLayout(), sampleData(12)), printer));
+    EXPECT_EQ(pdfPageCount(printer.outputFileName()), 2);
 }
 
 TEST(ReportFonts, SongFacesUseTheInstalledCjkSerif) {
