@@ -180,27 +180,27 @@ DocumentPrintLayout projectBudget() {
     return l;
 }
 
-DocumentPrintLayout describe(DocumentKind kind) {
+DocumentPrintLayout describe(PrintLayoutKind kind) {
     switch (kind) {
-    case DocumentKind::InboundNote:
+    case PrintLayoutKind::InboundNote:
         return inboundNote();
-    case DocumentKind::OutboundNote:
+    case PrintLayoutKind::OutboundNote:
         return outboundNote();
-    case DocumentKind::InboundReturnNote:
+    case PrintLayoutKind::InboundReturnNote:
         return inboundReturnNote();
-    case DocumentKind::OutboundReturnNote:
+    case PrintLayoutKind::OutboundReturnNote:
         return outboundReturnNote();
-    case DocumentKind::TransferNote:
+    case PrintLayoutKind::TransferNote:
         return transferNote();
-    case DocumentKind::DirectIssueNote:
+    case PrintLayoutKind::DirectIssueNote:
         return directIssueNote();
-    case DocumentKind::StocktakingNote:
+    case PrintLayoutKind::StocktakingNote:
         return stocktakingNote();
-    case DocumentKind::OutsourcingReceiptNote:
+    case PrintLayoutKind::OutsourcingReceiptNote:
         return outsourcingReceiptNote();
-    case DocumentKind::OutsourcingIssueNote:
+    case PrintLayoutKind::OutsourcingIssueNote:
         return outsourcingIssueNote();
-    case DocumentKind::ProjectBudget:
+    case PrintLayoutKind::ProjectBudget:
         break;
     }
     return projectBudget();
@@ -208,10 +208,10 @@ DocumentPrintLayout describe(DocumentKind kind) {
 
 } // namespace
 
-const DocumentPrintLayout& documentPrintLayout(DocumentKind kind) {
-    static const std::map<DocumentKind, DocumentPrintLayout> layouts = [] {
-        std::map<DocumentKind, DocumentPrintLayout> all;
-        for (DocumentKind k : AllDocumentKinds)
+const DocumentPrintLayout& documentPrintLayout(PrintLayoutKind kind) {
+    static const std::map<PrintLayoutKind, DocumentPrintLayout> layouts = [] {
+        std::map<PrintLayoutKind, DocumentPrintLayout> all;
+        for (PrintLayoutKind k : AllPrintLayoutKinds)
             all.emplace(k, describe(k));
         return all;
     }();

@@ -6,7 +6,7 @@
 // The printed layout of each document kind, as data: one shared stock-document shape and
 // the few texts, fields and masks where a kind differs.
 
-enum class DocumentKind {
+enum class PrintLayoutKind {
     InboundNote,
     OutboundNote, // also the project issue note
     InboundReturnNote,
@@ -19,12 +19,12 @@ enum class DocumentKind {
     ProjectBudget,
 };
 
-inline constexpr DocumentKind AllDocumentKinds[] = {
-    DocumentKind::InboundNote,          DocumentKind::OutboundNote,
-    DocumentKind::InboundReturnNote,    DocumentKind::OutboundReturnNote,
-    DocumentKind::TransferNote,         DocumentKind::DirectIssueNote,
-    DocumentKind::StocktakingNote,      DocumentKind::OutsourcingReceiptNote,
-    DocumentKind::OutsourcingIssueNote, DocumentKind::ProjectBudget};
+inline constexpr PrintLayoutKind AllPrintLayoutKinds[] = {
+    PrintLayoutKind::InboundNote,          PrintLayoutKind::OutboundNote,
+    PrintLayoutKind::InboundReturnNote,    PrintLayoutKind::OutboundReturnNote,
+    PrintLayoutKind::TransferNote,         PrintLayoutKind::DirectIssueNote,
+    PrintLayoutKind::StocktakingNote,      PrintLayoutKind::OutsourcingReceiptNote,
+    PrintLayoutKind::OutsourcingIssueNote, PrintLayoutKind::ProjectBudget};
 
 // A printed label and the header column shown after it; no column prints the label alone.
 struct LabelledField {
@@ -56,4 +56,4 @@ struct DocumentPrintLayout {
     bool companyInSummary = false;
 };
 
-const DocumentPrintLayout& documentPrintLayout(DocumentKind kind);
+const DocumentPrintLayout& documentPrintLayout(PrintLayoutKind kind);

@@ -2,11 +2,11 @@
 
 #include "reports/DocumentReport.h"
 
-std::unique_ptr<ReportPreview> documentPreview(DocumentKind kind, const QString& number,
+std::unique_ptr<ReportPreview> documentPreview(PrintLayoutKind kind, const QString& number,
                                                Money amount, QWidget* parent) {
     return std::make_unique<ReportPreview>(documentPages(kind, number, amount), parent);
 }
 
-void printDocument(DocumentKind kind, const QString& number, Money amount, QWidget* parent) {
+void printDocument(PrintLayoutKind kind, const QString& number, Money amount, QWidget* parent) {
     documentPreview(kind, number, amount, parent)->exec();
 }

@@ -8,9 +8,9 @@
 
 // The print preview of a document, laid out from the database: the one entry point that
 // document, query and budget windows use to print.
-std::unique_ptr<ReportPreview> documentPreview(DocumentKind kind, const QString& number,
+std::unique_ptr<ReportPreview> documentPreview(PrintLayoutKind kind, const QString& number,
                                                Money amount, QWidget* parent = nullptr);
 
 // Opens that preview modally and returns when the user closes it.
-void printDocument(DocumentKind kind, const QString& number, Money amount,
+void printDocument(PrintLayoutKind kind, const QString& number, Money amount,
                    QWidget* parent = nullptr);

@@ -59,7 +59,7 @@ ReportData loadDocument(const DocumentPrintLayout& layout, const QString& number
     return data;
 }
 
-ReportPages documentPages(DocumentKind kind, const QString& number, Money amount) {
+ReportPages documentPages(PrintLayoutKind kind, const QString& number, Money amount) {
     const DocumentPrintLayout& layout = documentPrintLayout(kind);
     return paginate(documentReportLayout(layout), loadDocument(layout, number, amount));
 }

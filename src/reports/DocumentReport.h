@@ -23,4 +23,4 @@ ReportData loadDocument(const DocumentPrintLayout& layout, const QString& number
 ReportLayout documentReportLayout(const DocumentPrintLayout& layout);
 
 // The pages of the document of that kind and number; none when it has no lines.
-ReportPages documentPages(DocumentKind kind, const QString& number, Money amount);
+ReportPages documentPages(PrintLayoutKind kind, const QString& number, Money amount);

@@ -25,7 +25,7 @@ struct ShownField {
 };
 
 struct LayoutCase {
-    DocumentKind kind;
+    PrintLayoutKind kind;
     const char* title;
     const char* lineTable; // where the fixture lines go
     std::vector<ShownField> fields;
@@ -42,7 +42,7 @@ const std::vector<const char*> stockFirstLine = {"0010001",      "螺栓",  "M8�
 const std::vector<const char*> stockTotals = {"1,002.500", "3,211.25"};
 
 const LayoutCase Cases[] = {
-    {DocumentKind::InboundNote,
+    {PrintLayoutKind::InboundNote,
      "入库单",
      "入库单明细表",
      {{"交货单位：", "交货单位", "华北钢材公司"},
@@ -58,7 +58,7 @@ const LayoutCase Cases[] = {
      stockColumns,
      stockFirstLine,
      stockTotals},
-    {DocumentKind::OutboundNote,
+    {PrintLayoutKind::OutboundNote,
      "出库单",
      "出库单明细表",
      {{"领货单位：", "领料部门", "生产部"},
@@ -74,7 +74,7 @@ const LayoutCase Cases[] = {
      stockColumns,
      stockFirstLine,
      stockTotals},
-    {DocumentKind::InboundReturnNote,
+    {PrintLayoutKind::InboundReturnNote,
      "入库退出单",
      "入库退出单明细表",
      {{"返还单位：", "返还单位", "华北钢材公司"},
@@ -90,7 +90,7 @@ const LayoutCase Cases[] = {
      stockColumns,
      stockFirstLine,
      stockTotals},
-    {DocumentKind::OutboundReturnNote,
+    {PrintLayoutKind::OutboundReturnNote,
      "出库退回单",
      "出库退回单明细表",
      {{"退回单位：", "客户名称", "生产部"},
@@ -106,7 +106,7 @@ const LayoutCase Cases[] = {
      stockColumns,
      {"0010001", "螺栓", "M8×30", "个", "1234.500000", "2.500", "3,086.25"},
      stockTotals},
-    {DocumentKind::TransferNote,
+    {PrintLayoutKind::TransferNote,
      "调拨单",
      "调拨单明细表",
      {{"调出仓库：", "调出仓库", "一号仓库"},
@@ -122,7 +122,7 @@ const LayoutCase Cases[] = {
      stockColumns,
      stockFirstLine,
      stockTotals},
-    {DocumentKind::DirectIssueNote,
+    {PrintLayoutKind::DirectIssueNote,
      "直拨单",
      "直拨单明细表",
      {{"领用单位：", "领用部门", "安装队"},
@@ -136,7 +136,7 @@ const LayoutCase Cases[] = {
      {"物品编号", "物品名称", "物品规格", "单位", "物品单价(元)", "物品数量", "金额合计(元)"},
      stockFirstLine,
      stockTotals},
-    {DocumentKind::StocktakingNote,
+    {PrintLayoutKind::StocktakingNote,
      "盘盈损单",
      "盘损盈单明细表",
      {{"日期：", "盘点日期", "2026-03-21"},
@@ -150,7 +150,7 @@ const LayoutCase Cases[] = {
      stockColumns,
      stockFirstLine,
      stockTotals},
-    {DocumentKind::OutsourcingReceiptNote,
+    {PrintLayoutKind::OutsourcingReceiptNote,
      "委外加工入库单",
      "委托加工入库单明细表",
      {{"委托单位：", "委托公司", "城东机加工厂"},
@@ -165,7 +165,7 @@ const LayoutCase Cases[] = {
      stockColumns,
      stockFirstLine,
      stockTotals},
-    {DocumentKind::OutsourcingIssueNote,
+    {PrintLayoutKind::OutsourcingIssueNote,
      "委外加工出库单",
      "委托加工单明细表",
      {{"委托单位：", "委托公司", "城东机加工厂"},
@@ -181,7 +181,7 @@ const LayoutCase Cases[] = {
      stockColumns,
      stockFirstLine,
      stockTotals},
-    {DocumentKind::ProjectBudget,
+    {PrintLayoutKind::ProjectBudget,
      "工程预算表",
      "工程预算单子表",
      {{"工程编号：", "工程编号", "00000042"},
@@ -228,7 +228,7 @@ protected:
             if (f.column)
                 header.push_back({u(f.column), u(f.value)});
         Sql::insert(layout.headerTable, header);
-        if (c.kind == DocumentKind::ProjectBudget)
+        if (c.kind == PrintLayoutKind::ProjectBudget)
             insertBudgetLines();
         else
             insertStockLines(layout);
@@ -350,7 +350,7 @@ TEST_F(DocumentLayoutTest, EveryLayoutShowsItsTitleHeaderLinesAndTotals) {
 
 TEST_F(DocumentLayoutTest, TheBudgetPrintsTheCompanyUnderTheTotals) {
     insertDocument(Cases[std::size(Cases) - 1]);
-    ReportPages pages = documentPages(DocumentKind::ProjectBudget, Number, Total);
+    ReportPages pages = documentPages(PrintLayoutKind::ProjectBudget, Number, Total);
     ASSERT_EQ(pages.pages.size(), 1u);
     EXPECT_GT(textAt(pages.pages[0], Company)->rect.top(),
               textAt(pages.pages[0], u("人民币(大写):"))->rect.top());
@@ -358,24 +358,25 @@ TEST_F(DocumentLayoutTest, TheBudgetPrintsTheCompanyUnderTheTotals) {
 
 TEST_F(DocumentLayoutTest, ANumberWithoutAHeaderPrintsNothing) {
     // Lines are saved before their header is posted; alone they print nothing.
-    insertStockLines(documentPrintLayout(DocumentKind::InboundNote));
-    EXPECT_TRUE(documentPages(DocumentKind::InboundNote, Number, Total).pages.empty());
-    EXPECT_TRUE(documentPages(DocumentKind::TransferNote, u("99999999"), Money()).pages.empty());
+    insertStockLines(documentPrintLayout(PrintLayoutKind::InboundNote));
+    EXPECT_TRUE(documentPages(PrintLayoutKind::InboundNote, Number, Total).pages.empty());
+    EXPECT_TRUE(documentPages(PrintLayoutKind::TransferNote, u("99999999"), Money()).pages.empty());
 }
 
 TEST_F(DocumentLayoutTest, ANameWithAQuoteIsReadAsData) {
     insertDocument(Cases[0]);
     Sql::update(u("入库单主表"), {{u("交货单位"), u("O'Brien 五金")}}, u("1 = 1"));
-    ReportPages pages = documentPages(DocumentKind::InboundNote, Number, Total);
+    ReportPages pages = documentPages(PrintLayoutKind::InboundNote, Number, Total);
     ASSERT_EQ(pages.pages.size(), 1u);
     EXPECT_NE(textAt(pages.pages[0], u("O'Brien 五金")), nullptr);
-    EXPECT_TRUE(documentPages(DocumentKind::InboundNote, u("0' OR '1'='1"), Total).pages.empty());
+    EXPECT_TRUE(
+        documentPages(PrintLayoutKind::InboundNote, u("0' OR '1'='1"), Total).pages.empty());
 }
 
 TEST_F(DocumentLayoutTest, WithoutACompanyRowTheCompanyNameIsEmpty) {
     Sql::exec(u("DELETE FROM 公司信息"));
     insertDocument(Cases[0]);
-    ReportPages pages = documentPages(DocumentKind::InboundNote, Number, Total);
+    ReportPages pages = documentPages(PrintLayoutKind::InboundNote, Number, Total);
     ASSERT_EQ(pages.pages.size(), 1u);
     EXPECT_EQ(textAt(pages.pages[0], Company), nullptr);
 }
