@@ -65,27 +65,26 @@ ItemQuery itemsNamed(ItemSource source, const QString& warehouse, const QString&
             {likePattern(text)}};
 }
 
-DocumentLine lineFromCandidate(ItemSource source, PriceSource price, const QSqlRecord& row) {
+DocumentLine lineFromCandidate(ItemSource source, PriceSource price, const CandidateRow& row) {
     DocumentLine line;
-    line.itemCode = row.value(QStringLiteral("物品编号")).toString();
-    line.name = row.value(QStringLiteral("物品名称")).toString();
-    line.brand = row.value(QStringLiteral("物品品牌")).toString();
-    line.category = row.value(QStringLiteral("物品类别")).toString();
-    line.unit = row.value(QStringLiteral("物品单位")).toString();
+    line.itemCode = row(QStringLiteral("物品编号")).toString();
+    line.name = row(QStringLiteral("物品名称")).toString();
+    line.brand = row(QStringLiteral("物品品牌")).toString();
+    line.category = row(QStringLiteral("物品类别")).toString();
+    line.unit = row(QStringLiteral("物品单位")).toString();
     line.specification =
-        row.value(fromStock(source) ? QStringLiteral("物品型号") : QStringLiteral("物品规格"))
-            .toString();
+        row(fromStock(source) ? QStringLiteral("物品型号") : QStringLiteral("物品规格")).toString();
     if (fromStock(source)) {
-        const double cost = row.value(QStringLiteral("平均成本")).toDouble();
+        const double cost = row(QStringLiteral("平均成本")).toDouble();
         line.price = roundDecimals(cost, price == PriceSource::StockCostMoney ? 4 : 6);
     }
     return line;
 }
 
-std::optional<double> stockOfCandidate(ItemSource source, const QSqlRecord& row) {
+std::optional<double> stockOfCandidate(ItemSource source, const CandidateRow& row) {
     if (!fromStock(source))
         return std::nullopt;
-    return row.value(QStringLiteral("物品数量")).toDouble();
+    return row(QStringLiteral("物品数量")).toDouble();
 }
 
 std::optional<double> stockQuantity(const QString& itemCode, const QString& warehouse) {
