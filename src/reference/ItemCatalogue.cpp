@@ -18,8 +18,8 @@ QString text(const Row& row, const char* column) {
 }
 
 Row category(const QString& categoryCode) {
-    Row row = firstRow(QStringLiteral("SELECT * FROM 物品类别 WHERE 物品分类编号 = ?"),
-                       {categoryCode});
+    Row row =
+        firstRow(QStringLiteral("SELECT * FROM 物品类别 WHERE 物品分类编号 = ?"), {categoryCode});
     if (row.isEmpty())
         throw StoreError(QStringLiteral("没有找到编号为%1的物品类别!").arg(categoryCode));
     return row;

@@ -23,8 +23,8 @@ LogText log(const char* prefix, std::initializer_list<const char*> columns) {
 }
 
 ReferenceKind party(const char* kind, CodeRule rule, LogText added, LogText deleted) {
-    return {utf8("部门信息"), utf8("类别"), utf8(kind), utf8("单位编号"), rule, added, deleted,
-            {},            {}};
+    return {utf8("部门信息"), utf8("类别"), utf8(kind), utf8("单位编号"), rule, added,
+            deleted,          {},           {}};
 }
 
 } // namespace

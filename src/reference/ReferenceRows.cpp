@@ -3,7 +3,6 @@
 #include "store/Journal.h"
 #include "store/Transaction.h"
 
-
 QString ReferenceRows::condition() const {
     return kind_.kindColumn.isEmpty() ? QStringLiteral("1")
                                       : QStringLiteral("\"%1\" = ?").arg(kind_.kindColumn);

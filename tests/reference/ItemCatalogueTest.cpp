@@ -60,7 +60,8 @@ protected:
 };
 
 TEST_F(ItemCatalogueTest, ItemsAreNumberedWithinTheirCategory) {
-    const Row copySource{{u("物品名称"), u("螺栓")}, {u("物品规格"), u("M8")}, {u("物品单位"), u("个")}};
+    const Row copySource{
+        {u("物品名称"), u("螺栓")}, {u("物品规格"), u("M8")}, {u("物品单位"), u("个")}};
 
     // The first item of a category starts at 0001 and copies nothing.
     Row first = ItemCatalogue::newItemDraft(u("001"), copySource);
@@ -147,9 +148,10 @@ TEST_F(ItemCatalogueTest, AChangeIsCopiedIntoEveryStockAndJournalRow) {
     changed.insert(u("最低库存限额"), 3.0);
     ItemCatalogue::changeItem(changed);
 
-    QSqlQuery stock = Sql::exec(u("SELECT 物品名称, 物品型号, 物品单位, 物品品牌, 仓位, 代替品编号, "
-                                  "进货单价, 参考批发价, 最低库存限额, 物品数量 FROM 物品库存表 "
-                                  "WHERE 物品编号 = '0010001'"));
+    QSqlQuery stock =
+        Sql::exec(u("SELECT 物品名称, 物品型号, 物品单位, 物品品牌, 仓位, 代替品编号, "
+                    "进货单价, 参考批发价, 最低库存限额, 物品数量 FROM 物品库存表 "
+                    "WHERE 物品编号 = '0010001'"));
     int rows = 0;
     while (stock.next()) {
         ++rows;
@@ -166,8 +168,9 @@ TEST_F(ItemCatalogueTest, AChangeIsCopiedIntoEveryStockAndJournalRow) {
     }
     EXPECT_EQ(rows, 2);
     EXPECT_EQ(rowCount(u("物品库存表"), u("物品名称 = '旧名'")), 1); // the other item's row
-    EXPECT_EQ(rowCount(u("业务流水"), u("物品名称 = ? AND 物品规格 = 'M10' AND 物品单位 = '套' AND "
-                                       "品牌 = ?"),
+    EXPECT_EQ(rowCount(u("业务流水"),
+                       u("物品名称 = ? AND 物品规格 = 'M10' AND 物品单位 = '套' AND "
+                         "品牌 = ?"),
                        {u("螺栓 O'型"), u("飞'马")}),
               1);
     EXPECT_EQ(rowCount(u("业务流水"), u("物品名称 = '旧名'")), 1);

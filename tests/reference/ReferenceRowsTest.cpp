@@ -1,6 +1,6 @@
+#include "reference/ReferenceRows.h"
 #include "reference/CompanyInfo.h"
 #include "reference/Parties.h"
-#include "reference/ReferenceRows.h"
 #include "store/Sql.h"
 #include "support/TestDatabase.h"
 
@@ -24,7 +24,7 @@ TEST_F(ReferenceRowsTest, EachKindNumbersItsOwnRowsFromItsFirstCode) {
         {ReferenceKinds::suppliers(), "101", "102"},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.kind.kindValue + c.kind.table);
+        SCOPED_TRACE((c.kind.table + c.kind.kindValue).toStdString());
         ReferenceRows rows(c.kind);
         const QString first = rows.nextCode();
         EXPECT_EQ(first, u(c.first));
