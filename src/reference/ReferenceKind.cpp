@@ -88,4 +88,9 @@ const ReferenceKind& summaries() {
     return kind;
 }
 
+const ReferenceKind& items() {
+    static const ReferenceKind kind{utf8("物品资料表"), {}, {}, {}, {}, {}, {}, {}, {}};
+    return kind;
+}
+
 } // namespace ReferenceKinds

@@ -38,4 +38,6 @@ const ReferenceKind& bins();
 const ReferenceKind& departments();
 const ReferenceKind& suppliers();
 const ReferenceKind& summaries();
+// The item catalogue as a grid reads it; its writes go through ItemCatalogue.
+const ReferenceKind& items();
 } // namespace ReferenceKinds

@@ -8,7 +8,7 @@ constexpr int BatchSize = 256;
 
 } // namespace
 
-RowsModel::RowsModel(QString table, QList<GridColumn> columns, QObject* parent)
+RowsModel::RowsModel(QString table, QList<Column> columns, QObject* parent)
     : QAbstractTableModel(parent), table_(std::move(table)), columns_(std::move(columns)) {}
 
 void RowsModel::setSelection(QString condition, Sql::Params params, QString orderBy) {
@@ -126,6 +126,27 @@ void RowsModel::discardPending() {
         endRemoveRows();
     } else {
         emit dataChanged(index(old.row, 0), index(old.row, columnCount() - 1));
+    }
+}
+
+void RowsModel::keepPending() {
+    if (!pending_ || pending_->isNew)
+        return;
+    rows_[pending_->row].values.insert(pending_->values);
+    pending_.reset();
+}
+
+int RowsModel::findRow(const QString& column, const QVariant& value) {
+    for (int row = 0;; ++row) {
+        if (row >= rows_.size()) {
+            if (!canFetchMore({}))
+                return -1;
+            fetchMore({});
+            if (row >= rows_.size())
+                return -1;
+        }
+        if (rows_[row].values.value(column) == value)
+            return row;
     }
 }
 

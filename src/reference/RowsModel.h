@@ -5,12 +5,6 @@
 #include <QAbstractTableModel>
 #include <optional>
 
-// A column a grid shows: the table column and its title.
-struct GridColumn {
-    QString column;
-    QString title;
-};
-
 // The rows of one table (or of one selection within it) for a grid, fetched in batches
 // as the grid scrolls. At most one row is pending: a new row not yet stored, or edits of
 // a stored row. The model never writes; the window hands the pending values to the logic
@@ -18,7 +12,13 @@ struct GridColumn {
 class RowsModel : public QAbstractTableModel {
     Q_OBJECT
 public:
-    RowsModel(QString table, QList<GridColumn> columns, QObject* parent = nullptr);
+    // A column the grid shows: the table column and its title.
+    struct Column {
+        QString column;
+        QString title;
+    };
+
+    RowsModel(QString table, QList<Column> columns, QObject* parent = nullptr);
 
     // Which rows are shown and in which order; the condition is program text with '?' for
     // its bound values. Reloads.
@@ -43,6 +43,11 @@ public:
     // A new row's values, or the columns an edit changed.
     Row pendingValues() const;
     void discardPending();
+    // The pending edit of a stored row has been stored: its values become the row's.
+    void keepPending();
+    // The first row whose column holds the value, fetching further rows as needed; -1 when
+    // none.
+    int findRow(const QString& column, const QVariant& value);
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -69,7 +74,7 @@ private:
     QVariant valueAt(int row, const QString& column) const;
 
     QString table_;
-    QList<GridColumn> columns_;
+    QList<Column> columns_;
     QString condition_ = QStringLiteral("1");
     Sql::Params params_;
     QString orderBy_ = QStringLiteral("rowid");
