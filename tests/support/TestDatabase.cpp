@@ -6,6 +6,7 @@
 #include "tools/NewDatabase.h"
 
 #include <QFile>
+#include <QSqlQuery>
 
 namespace {
 
@@ -44,4 +45,13 @@ int rowCount(const QString& table, const QString& where, const QVariantList& par
     if (!where.isEmpty())
         statement += QStringLiteral(" WHERE ") + where;
     return Sql::scalar(statement, params).toInt();
+}
+
+QStringList operationLogTexts() {
+    QStringList texts;
+    QSqlQuery query =
+        Sql::exec(QStringLiteral("SELECT 业务内容 FROM 操作流水表 ORDER BY 流水编号"));
+    while (query.next())
+        texts << query.value(0).toString();
+    return texts;
 }

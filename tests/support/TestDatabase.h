@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QStringList>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -18,3 +19,6 @@ protected:
 
 // Counts rows of a table, optionally WHERE clause with bound values.
 int rowCount(const QString& table, const QString& where = {}, const QVariantList& params = {});
+
+// The 业务内容 of every operation-log row, oldest first.
+QStringList operationLogTexts();

@@ -48,7 +48,6 @@ MessageBoxPresenter realBoxes;
 MessagePresenter* current = &realBoxes;
 
 const QString HintTitle = QStringLiteral("提示信息");
-const QString WarningTitle = QStringLiteral("警告信息");
 
 bool show(QWidget* parent, const QString& title, const QString& text, MessageRequest::Icon icon,
           MessageRequest::Buttons buttons = MessageRequest::Buttons::Ok) {
@@ -67,12 +66,12 @@ void Messages::guidance(QWidget* parent, const QString& text) {
     show(parent, HintTitle, text, MessageRequest::Icon::Warning);
 }
 
-void Messages::success(QWidget* parent, const QString& text) {
-    show(parent, HintTitle, text, MessageRequest::Icon::Information);
+void Messages::success(QWidget* parent, const QString& text, const QString& title) {
+    show(parent, title, text, MessageRequest::Icon::Information);
 }
 
-void Messages::error(QWidget* parent, const QString& text) {
-    show(parent, WarningTitle, text, MessageRequest::Icon::Error);
+void Messages::error(QWidget* parent, const QString& text, const QString& title) {
+    show(parent, title, text, MessageRequest::Icon::Error);
 }
 
 bool Messages::confirm(QWidget* parent, const QString& text, const QString& title) {

@@ -11,10 +11,13 @@ namespace Messages {
 
 // Guidance, refused input and failed administrator checks: "提示信息", warning icon.
 void guidance(QWidget* parent, const QString& text);
-// A report of success: "提示信息", information icon.
-void success(QWidget* parent, const QString& text);
-// Refusals such as a quantity above stock, and database errors: "警告信息", error icon.
-void error(QWidget* parent, const QString& text);
+// A report of success: "提示信息" (or the window's own title), information icon.
+void success(QWidget* parent, const QString& text,
+             const QString& title = QStringLiteral("提示信息"));
+// Refusals such as a quantity above stock, and database errors: "警告信息" (or the window's
+// own title), error icon.
+void error(QWidget* parent, const QString& text,
+           const QString& title = QStringLiteral("警告信息"));
 // Yes/No with the warning icon; true only on Yes.
 bool confirm(QWidget* parent, const QString& text,
              const QString& title = QStringLiteral("提示信息"));
