@@ -8,6 +8,7 @@
 #include <QScrollBar>
 #include <QTableView>
 #include <QVBoxLayout>
+#include <algorithm>
 
 DataGrid::DataGrid(const QString& objectName, GridColumns columns, QWidget* parent)
     : QWidget(parent), model_(new GridModel(this)), view_(new QTableView(this)),
