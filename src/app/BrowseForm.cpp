@@ -7,9 +7,11 @@
 
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
 #include <QSplitter>
+#include <QTableView>
 #include <QVBoxLayout>
 
 namespace {
@@ -37,14 +39,19 @@ QLabel* headingPanel(const QString& text, QWidget* parent) {
 }
 
 GridColumn stockColumn(const char* field, const char* title, const char* mask = "",
-                       const char* sumMask = "", bool money = false) {
-    return {QString::fromUtf8(field),
-            QString::fromUtf8(title),
-            QString::fromUtf8(mask),
-            money,
-            {},
-            QString::fromUtf8(sumMask),
-            0};
+                       const char* sumMask = "", bool money = false, int width = 0) {
+    GridColumn column;
+    column.field = QString::fromUtf8(field);
+    column.title = QString::fromUtf8(title);
+    column.mask = QString::fromUtf8(mask);
+    column.money = money;
+    column.footerSumMask = QString::fromUtf8(sumMask);
+    column.width = width;
+    return column;
+}
+
+GridColumn nameColumn() {
+    return stockColumn("物品名称", "物品名称", "", "", false, 220);
 }
 
 } // namespace
@@ -76,9 +83,16 @@ BrowseForm::BrowseForm(const BrowseDescriptor& descriptor, QWidget* parent)
     layout->addLayout(buttons);
     layout->addWidget(new StatusPanels(QStringLiteral("StatusBar1"),
                                        {QStringLiteral("操作提示"), descriptor.hint}, this));
-    resize(960, 600);
+    resize(1120, 620);
 
-    connect(DBGrid1, &DataGrid::currentRowChanged, this, &BrowseForm::showGroup);
+    DBGrid1->view()->horizontalHeader()->setStretchLastSection(true);
+    // A click chooses the group; once one is chosen the arrow keys move on from it.
+    connect(DBGrid1->view(), &QAbstractItemView::pressed, this,
+            [this](const QModelIndex& index) { showGroup(index.row()); });
+    connect(DBGrid1, &DataGrid::currentRowChanged, this, [this](int row) {
+        if (!DBGridEh1->model()->statement().isEmpty())
+            showGroup(row);
+    });
     try {
         DBGrid1->setQuery(descriptor.listStatement);
     } catch (const StoreError& e) {
@@ -109,7 +123,7 @@ BrowseForm* createListLibForm(QWidget* parent) {
     d.rowsColumns = {
         stockColumn("物品类别", "物品类别"),
         stockColumn("物品编号", "物品编号"),
-        stockColumn("物品名称", "物品名称"),
+        nameColumn(),
         stockColumn("物品单位", "单位"),
         stockColumn("物品数量", "物品数量", "##0.000", "###.###"),
         stockColumn("平均成本", "平均成本", "##0.000"),
@@ -134,7 +148,7 @@ BrowseForm* createListProducInfoForm(QWidget* parent) {
         QStringLiteral("SELECT * FROM 物品库存表 WHERE 物品类别 = ? ORDER BY 物品编号");
     d.rowsColumns = {
         stockColumn("物品编号", "物品编号"),
-        stockColumn("物品名称", "物品名称"),
+        nameColumn(),
         stockColumn("物品单位", "单位"),
         stockColumn("物品数量", "物品数量", "##0.000"),
         stockColumn("平均成本", "平均成本", "##0.000"),

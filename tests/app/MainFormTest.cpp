@@ -160,6 +160,10 @@ TEST_F(MainFormTest, PanelsAndMenusHoldEveryCommand) {
         }
         EXPECT_TRUE(menuItem(command.menuText()));
     }
+    QStringList popup;
+    for (QAction* item : window->findChild<QMenu*>("PopupMenu1")->actions())
+        popup << item->text();
+    EXPECT_EQ(popup, (QStringList{"物品查询", "关于软件", "计算器"}));
     EXPECT_TRUE(menuItem("委外加工出库") && commandButton("委外出库单"));
     EXPECT_TRUE(menuItem("物品期初余额录入") && commandButton("期初余额录入"));
 }
