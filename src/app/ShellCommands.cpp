@@ -4,6 +4,7 @@
 #include "app/CommandTable.h"
 #include "app/DesktopLaunch.h"
 #include "app/InfoTextForm.h"
+#include "documents/ui/DocumentCommands.h"
 #include "platform/widgets/CommandRegistry.h"
 
 #include <QWidget>
@@ -21,4 +22,5 @@ void registerShellCommands(CommandRegistry& registry) {
 
 void registerAllCommands(CommandRegistry& registry) {
     registerShellCommands(registry);
+    registerDocumentCommands(registry);
 }
