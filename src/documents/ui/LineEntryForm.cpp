@@ -150,6 +150,8 @@ QWidget* LineEntryForm::buildLineBoxes() {
         stockBox_->setReadOnly(true);
         stockBox_->setFocusPolicy(Qt::NoFocus);
     }
+    connect(price_, &QLineEdit::textChanged, this, [this] { showAmount(); });
+    connect(quantity_, &QLineEdit::textChanged, this, [this] { showAmount(); });
     connect(price_, &QLineEdit::editingFinished, this, [this] { priceOrQuantityLeft(false); });
     connect(quantity_, &QLineEdit::editingFinished, this, [this] { priceOrQuantityLeft(true); });
     return boxes;
@@ -258,8 +260,7 @@ void LineEntryForm::showLine(const DocumentLine& line) {
 void LineEntryForm::showAmount() {
     auto price = typedNumber(price_->text());
     auto quantity = typedNumber(quantity_->text());
-    if (price && quantity)
-        amount_->setText(lineAmount(*quantity, *price).toString(4));
+    amount_->setText(price && quantity ? lineAmount(*quantity, *price).toString(4) : QString());
 }
 
 void LineEntryForm::priceOrQuantityLeft(bool quantity) {

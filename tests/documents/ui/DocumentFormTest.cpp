@@ -37,6 +37,13 @@ void type(QWidget& window, const char* box, const QString& text) {
     edit->setModified(true);
 }
 
+// With CHUGUANJIA_SCREENSHOT_DIR set, the windows a test passes through are saved there.
+void keepPicture(QWidget& window, const char* name) {
+    const QString dir = qEnvironmentVariable("CHUGUANJIA_SCREENSHOT_DIR");
+    if (!dir.isEmpty())
+        window.grab().save(dir + u'/' + QString::fromLatin1(name));
+}
+
 class DocumentWindow : public DocumentFixture {
 protected:
     void SetUp() override {
@@ -71,6 +78,7 @@ protected:
                 priceBox->setText(QString::fromUtf8(price));
             }
             entry.findChild<QLineEdit*>(spec.quantityBox)->setText(QString::fromUtf8(quantity));
+            keepPicture(entry, "inbound-line-entry.png");
             QTest::mouseClick(child<QPushButton>(entry, "BitBtn2"), Qt::LeftButton);
         };
     }
@@ -97,6 +105,7 @@ TEST_F(DocumentWindow, AnInboundNoteIsEnteredPostedAndTheWindowMovesOn) {
     EXPECT_EQ(grid->rowCount(), 1);
     EXPECT_EQ(grid->footerTexts().value(6), "50.00");
     ASSERT_TRUE(child<QPushButton>(*form, "BitBtn1")->isEnabled());
+    keepPicture(*form, "inbound-note.png");
 
     QTest::mouseClick(child<QPushButton>(*form, "BitBtn1"), Qt::LeftButton);
     EXPECT_EQ(stock("0010001", "一库")->quantity, 4);
@@ -109,6 +118,13 @@ TEST_F(DocumentWindow, AnInboundNoteIsEnteredPostedAndTheWindowMovesOn) {
     EXPECT_TRUE(child<QLineEdit>(*form, "cxTextEdit7")->text().isEmpty());
     EXPECT_EQ(child<QComboBox>(*form, "cxComboBox1")->currentText(), "外购物品入库");
     EXPECT_EQ(child<QLineEdit>(*form, "cxTextEdit3")->text(), "系统管理员");
+
+    modals.expect(QStringLiteral("ReportPreview"), [](QDialog& preview) {
+        preview.resize(900, 700);
+        QApplication::processEvents();
+        keepPicture(preview, "inbound-note-preview.png");
+    });
+    QTest::mouseClick(child<QPushButton>(*form, "BitBtn3"), Qt::LeftButton);
 
     QTest::mouseClick(child<QPushButton>(*form, "BitBtn4"), Qt::LeftButton); // no question
     EXPECT_TRUE(form.isNull() || !form->isVisible());
