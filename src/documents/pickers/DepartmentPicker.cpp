@@ -6,6 +6,7 @@
 DepartmentPicker::DepartmentPicker(QWidget* caller, const QString& callerKey)
     : UnitPicker(caller, QStringLiteral("TListDeptInfoForm"), QStringLiteral("单位清单")),
       boxName_(departmentBoxOf(callerKey)) {
+    Q_ASSERT_X(!boxName_.isEmpty(), "DepartmentPicker", "unknown caller key");
     showHint(QStringLiteral("双击选择清单中的单位，系统将会自动加入！"));
 }
 

@@ -45,10 +45,6 @@ void ListPicker::setTitle(const QString& title) {
     setWindowTitle(title);
 }
 
-QString ListPicker::title() const {
-    return titlePanel_->text();
-}
-
 void ListPicker::addControlRow(QLayout* row) {
     layout_->insertLayout(layout_->indexOf(buttons_), row);
 }

@@ -22,14 +22,13 @@ class ListPicker : public ModalWindow {
 public:
     // Sets the title panel and the caption.
     void setTitle(const QString& title);
-    QString title() const;
-
-    DataGrid* grid() const { return grid_; }
 
 protected:
     // The button that closes the picker unchanged ("关闭", "退出") comes last in its row.
     ListPicker(QWidget* caller, const QString& className, const QString& title, GridColumns columns,
                const QString& closeButtonName, const QString& closeText);
+
+    DataGrid* grid() const { return grid_; }
 
     // A row of controls between the grid and the buttons.
     void addControlRow(QLayout* row);
