@@ -98,13 +98,23 @@ QTableView* EditGrid::viewOf(int column) const {
 
 void EditGrid::setFrozenColumns(int count) {
     frozenColumns_ = std::clamp(count, 0, model_->columnCount());
-    int width = frozen_->frameWidth() * 2;
     for (int c = 0; c < model_->columnCount(); ++c) {
         const bool frozen = c < frozenColumns_;
         frozen_->setColumnHidden(c, !frozen);
         view_->setColumnHidden(c, frozen);
-        if (frozen)
-            width += frozen_->columnWidth(c);
+    }
+    fitColumns();
+}
+
+void EditGrid::fitColumns() {
+    constexpr int WidestColumn = 280;
+    int width = frozen_->frameWidth() * 2;
+    for (int c = 0; c < model_->columnCount(); ++c) {
+        View* view = c < frozenColumns_ ? frozen_ : view_;
+        view->resizeColumnToContents(c);
+        view->setColumnWidth(c, std::min(view->columnWidth(c), WidestColumn));
+        if (c < frozenColumns_)
+            width += view->columnWidth(c);
     }
     frozen_->setFixedWidth(width);
     frozen_->setVisible(frozenColumns_ > 0);
