@@ -1,20 +1,26 @@
+#include "app/MainForm.h"
+#include "app/ShellCommands.h"
+#include "platform/widgets/CommandRegistry.h"
+#include "platform/widgets/Messages.h"
 #include "store/Database.h"
 
 #include <QApplication>
-#include <QLabel>
-#include <QMessageBox>
+#include <QScreen>
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationDisplayName(QStringLiteral("恒昶储管家（工程版）"));
     if (!Database::open(Database::defaultPath()).isEmpty()) {
-        QMessageBox::warning(nullptr, QStringLiteral("提示信息"),
-                             QStringLiteral("先安装数据库驱动,然后重新运行本软件."));
+        Messages::guidance(nullptr, QStringLiteral("先安装数据库驱动,然后重新运行本软件."));
         return 1;
     }
-    QLabel window(QStringLiteral("恒昶储管家 2008工程版"));
-    window.setWindowTitle(QStringLiteral("恒昶储管家 2008工程版"));
-    window.resize(800, 600);
-    window.show();
-    return app.exec();
+    CommandRegistry commands;
+    registerAllCommands(commands);
+    TMainForm window(commands);
+    // Maximised by the window manager; the size is for a desktop that has none.
+    window.resize(window.screen()->availableGeometry().size());
+    window.showMaximized();
+    const int result = app.exec();
+    Database::close();
+    return result;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "documents/LineRules.h"
 #include "store/Journal.h"
 
 #include <QString>
@@ -79,6 +80,7 @@ struct DocumentKind {
     QString journalSource;            // 单据来源
     QString logPrefix;                // "输入入库单,编号是:"
     PrintScope printScope = PrintScope::PerRun;
+    LineRules lineRules;
     // A check before anything is written; returns the refusal text, or empty to go on.
     std::function<QString(const DocumentInput&, const DocumentTotals&)> precondition;
 };

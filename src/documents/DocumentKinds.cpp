@@ -13,6 +13,11 @@ const QString SeriousError = QStringLiteral("数据出现严重错误,请与软�
 const QString Received = QStringLiteral("物品入库");
 const QString Issued = QStringLiteral("物品出库");
 
+using W = LineCheck::What;
+using Focus = LineCheck::Focus;
+constexpr auto ErrorBox = DocumentRefusal::Severity::Error;
+const QString NoItem = QStringLiteral("请选择物品然后再按本按钮保存!");
+
 DocumentKind base(const char* name, const char* header, const char* lines, const char* number,
                   const char* lineId) {
     DocumentKind kind;
@@ -54,6 +59,14 @@ DocumentKind makeInbound() {
                {},
                Received}};
     k.printScope = PrintScope::PerWindow;
+    k.lineRules = {
+        ItemSource::CatalogueOfWarehouse,
+        PriceSource::Typed,
+        StockCheck::None,
+        {},
+        {{W::ItemCode, NoItem, Focus::ItemList},
+         {W::Price, QStringLiteral("请输入物品的单价,再按本按钮保存!"), Focus::Price},
+         {W::Quantity, QStringLiteral("请输入入库的物品数量,再按本按钮保存!"), Focus::Quantity}}};
     return k;
 }
 
@@ -73,6 +86,12 @@ DocumentKind makeOutbound() {
                        {"出库类型", F::Type}});
     k.legs = {{F::Warehouse, Direction::Out, StockRule::IssueAtCost, MissingStockRow::Refuse,
                SeriousError, Issued}};
+    k.lineRules = {ItemSource::StockOfWarehouse,
+                   PriceSource::StockCost6,
+                   StockCheck::Warn,
+                   QStringLiteral("出库数量大于库存数量,请查清楚!"),
+                   {{W::Quantity, QStringLiteral("请输入物品数量!"), Focus::Quantity},
+                    {W::ItemCode, NoItem, Focus::ItemList}}};
     return k;
 }
 
@@ -96,6 +115,15 @@ DocumentKind makeInboundReturn() {
                MissingStockRow::Skip,
                {},
                Issued}};
+    const QString aboveStock = QStringLiteral("退出数量不能大于库存数量,请查清楚!");
+    k.lineRules = {ItemSource::StockOfWarehouse,
+                   PriceSource::Typed,
+                   StockCheck::Refuse,
+                   aboveStock,
+                   {{W::ItemCode, NoItem, Focus::ItemList},
+                    {W::Price, QStringLiteral("请输入物品的单价!"), Focus::Price},
+                    {W::Quantity, QStringLiteral("请输入物品的数量!"), Focus::Quantity},
+                    {W::WithinStock, aboveStock, Focus::Quantity, ErrorBox}}};
     return k;
 }
 
@@ -119,6 +147,15 @@ DocumentKind makeOutboundReturn() {
                MissingStockRow::CreateFromCatalogue,
                {},
                Received}};
+    k.lineRules = {
+        ItemSource::StockOfWarehouse,
+        PriceSource::StockCostMoney,
+        StockCheck::None,
+        {},
+        {{W::ItemCode, NoItem, Focus::ItemList},
+         {W::PriceOrZero, QStringLiteral("请输入物品的单价,再按本按钮保存!"), Focus::Price},
+         {W::QuantityPresent, QStringLiteral("请输入物品的数量,再按本按钮保存!"),
+          Focus::Quantity}}};
     return k;
 }
 
@@ -156,6 +193,14 @@ DocumentKind makeTransfer() {
     k.journalCounterparty = F::Warehouse;
     k.printScope = PrintScope::PerWindow;
     k.precondition = transferPrecondition;
+    const QString aboveStock = QStringLiteral("调拨数量大于库存数量,请查清楚!");
+    k.lineRules = {ItemSource::StockOfWarehouse,
+                   PriceSource::StockCost6,
+                   StockCheck::Refuse,
+                   aboveStock,
+                   {{W::ItemCode, NoItem, Focus::ItemList},
+                    {W::Quantity, QStringLiteral("请输入物品数量!"), Focus::Quantity},
+                    {W::WithinStock, aboveStock, Focus::Quantity, ErrorBox}}};
     return k;
 }
 
@@ -172,6 +217,14 @@ DocumentKind makeDirectIssue() {
                        {"经办人", F::Handler},
                        {"摘要", F::Summary}});
     k.printScope = PrintScope::PerWindow;
+    k.lineRules = {
+        ItemSource::WholeCatalogue,
+        PriceSource::Typed,
+        StockCheck::None,
+        {},
+        {{W::ItemName, QStringLiteral("请选择物品然后按本按钮保存!"), Focus::ItemList},
+         {W::Price, QStringLiteral("请输入物品单价,再按本按钮保存!"), Focus::Price},
+         {W::Quantity, QStringLiteral("请输入物品数量,再按本按钮保存!"), Focus::Quantity}}};
     return k;
 }
 
@@ -200,6 +253,14 @@ DocumentKind makeStocktaking() {
     k.quantityTotal = QuantityTotal::WholeHalfEven;
     k.legsFor = stocktakingLegs;
     k.fixedJournalCounterparty = QStringLiteral("盘点");
+    k.lineRules = {
+        ItemSource::StockOfWarehouse,
+        PriceSource::StockCostEditable,
+        StockCheck::None,
+        {},
+        {{W::ItemCode, QStringLiteral("请选择物品,再按本按钮保存!"), Focus::ItemList},
+         {W::Price, QStringLiteral("请输入物品的单价,再按本按钮保存!"), Focus::Price},
+         {W::QuantityPresent, QStringLiteral("请输入物品数量,再按本按钮保存!"), Focus::Quantity}}};
     return k;
 }
 

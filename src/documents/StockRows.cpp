@@ -12,13 +12,15 @@ std::optional<StockState> StockRows::find(const QString& itemCode, const QString
     const QString k = key(itemCode, warehouse);
     if (auto known = rows_.constFind(k); known != rows_.constEnd())
         return *known;
-    QSqlQuery query = Sql::exec(QStringLiteral("SELECT 物品数量, 总成本, 平均成本 FROM 物品库存表 "
-                                               "WHERE 物品编号 = ? AND 仓库 = ?"),
-                                {itemCode, warehouse});
+    QSqlQuery& query =
+        Sql::execCached(QStringLiteral("SELECT 物品数量, 总成本, 平均成本 FROM 物品库存表 "
+                                       "WHERE 物品编号 = ? AND 仓库 = ?"),
+                        {itemCode, warehouse});
     std::optional<StockState> row;
     if (query.next())
         row = StockState{query.value(0).toDouble(), Sql::money(query.value(1)),
                          query.value(2).toDouble()};
+    query.finish();
     rows_.insert(k, row);
     return row;
 }

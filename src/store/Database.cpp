@@ -1,6 +1,7 @@
 #include "store/Database.h"
 
 #include "store/Schema.h"
+#include "store/Sql.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -105,6 +106,7 @@ QString open(const QString& path) {
 }
 
 void close() {
+    Sql::clearStatementCache();
     const QString name = QString::fromLatin1(ConnectionName);
     if (QSqlDatabase::contains(name)) {
         QSqlDatabase::database(name, false).close();

@@ -45,7 +45,8 @@ TableDef stockLines(const char* table, const char* lineNumber, const char* numbe
              text("物品类型", 24), text("物品名称", 50), text("物品规格", 24), text("物品单位", 8),
              real("物品单价"), quantity("物品数量"), money("金额合计")},
             {},
-            {names({number}), names({"物品编号"})}};
+            // 物品数量 serves the zero-quantity purge that every posting runs.
+            {names({number}), names({"物品编号"}), names({"物品数量"})}};
 }
 
 TableDef outsourcingLines(const char* table) {

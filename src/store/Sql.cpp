@@ -6,6 +6,7 @@
 #include "store/Schema.h"
 #include "store/StoreError.h"
 
+#include <QHash>
 #include <QSqlError>
 
 namespace Sql {
@@ -60,6 +61,18 @@ QVariant convert(const ColumnDef& column, const QVariant& value) {
     return value;
 }
 
+QHash<QString, QSqlQuery>& statementCache() {
+    static QHash<QString, QSqlQuery> cache;
+    return cache;
+}
+
+void bindAndRun(QSqlQuery& query, const Params& params) {
+    for (qsizetype i = 0; i < params.size(); ++i)
+        query.bindValue(int(i), params[i]);
+    if (!query.exec())
+        throw StoreError(query.lastError().text());
+}
+
 const ColumnDef& columnOf(const TableDef& table, const QString& column) {
     const ColumnDef* def = table.column(column);
     if (!def)
@@ -85,6 +98,24 @@ QSqlQuery exec(const QString& statement, const Params& params) {
     return exec(Database::connection(), statement, params);
 }
 
+QSqlQuery& execCached(const QString& statement, const Params& params) {
+    auto found = statementCache().find(statement);
+    if (found == statementCache().end()) {
+        QSqlQuery query(Database::connection());
+        query.setForwardOnly(true);
+        if (!query.prepare(statement))
+            throw StoreError(query.lastError().text());
+        found = statementCache().insert(statement, query);
+    }
+    found->finish();
+    bindAndRun(*found, params);
+    return *found;
+}
+
+void clearStatementCache() {
+    statementCache().clear();
+}
+
 QVariant scalar(const QString& statement, const Params& params) {
     QSqlQuery query = exec(statement, params);
     return query.next() ? query.value(0) : QVariant();
@@ -104,9 +135,9 @@ qint64 insert(const QString& table, const Values& values) {
         marks << QStringLiteral("?");
         params << convert(columnOf(def, name), value);
     }
-    QSqlQuery query = exec(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                               .arg(quoted(table), columns.join(u", "), marks.join(u", ")),
-                           params);
+    QSqlQuery& query = execCached(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                                      .arg(quoted(table), columns.join(u", "), marks.join(u", ")),
+                                  params);
     return query.lastInsertId().toLongLong();
 }
 
@@ -120,9 +151,9 @@ int update(const QString& table, const Values& values, const QString& where,
         params << convert(columnOf(def, name), value);
     }
     params << whereParams;
-    QSqlQuery query = exec(QStringLiteral("UPDATE %1 SET %2 WHERE %3")
-                               .arg(quoted(table), assignments.join(u", "), where),
-                           params);
+    QSqlQuery& query = execCached(QStringLiteral("UPDATE %1 SET %2 WHERE %3")
+                                      .arg(quoted(table), assignments.join(u", "), where),
+                                  params);
     return query.numRowsAffected();
 }
 

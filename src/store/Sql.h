@@ -20,6 +20,12 @@ using Values = std::vector<std::pair<QString, QVariant>>;
 QSqlQuery exec(const QString& statement, const Params& params = {});
 QSqlQuery exec(QSqlDatabase db, const QString& statement, const Params& params = {});
 
+// Runs a statement prepared once per connection and kept, for the hot paths of posting.
+// The caller reads any result before the same statement runs again.
+QSqlQuery& execCached(const QString& statement, const Params& params = {});
+// Forgets the kept statements; done when the connection closes.
+void clearStatementCache();
+
 // The first column of the first row, or an invalid QVariant when there is no row.
 QVariant scalar(const QString& statement, const Params& params = {});
 

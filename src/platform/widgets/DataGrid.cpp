@@ -8,6 +8,7 @@
 #include <QScrollBar>
 #include <QTableView>
 #include <QVBoxLayout>
+#include <algorithm>
 
 DataGrid::DataGrid(const QString& objectName, GridColumns columns, QWidget* parent)
     : QWidget(parent), model_(new GridModel(this)), view_(new QTableView(this)),
@@ -27,16 +28,13 @@ DataGrid::DataGrid(const QString& objectName, GridColumns columns, QWidget* pare
     view_->installEventFilter(this);
     view_->viewport()->installEventFilter(this);
     setFocusProxy(view_);
-
-    const GridColumns& list = model_->columns();
-    for (int c = 0; c < int(list.size()); ++c)
-        if (list[c].width > 0)
-            view_->setColumnWidth(c, list[c].width);
+    applyColumnWidths();
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     layout->addWidget(view_);
+    const GridColumns& list = model_->columns();
     if (std::any_of(list.begin(), list.end(), [](const GridColumn& c) { return c.hasFooter(); })) {
         footer_ = new GridFooter(view_, this);
         layout->addWidget(footer_);
@@ -73,8 +71,18 @@ void DataGrid::setUpFrozenView() {
                     frozen_->setColumnWidth(column, size);
                 placeFrozenView();
             });
-    connect(model_, &QAbstractItemModel::modelReset, this,
-            [this] { setFrozenColumns(frozenColumns_); });
+    // A new query resets the header, and with it the columns' widths.
+    connect(model_, &QAbstractItemModel::modelReset, this, [this] {
+        applyColumnWidths();
+        setFrozenColumns(frozenColumns_);
+    });
+}
+
+void DataGrid::applyColumnWidths() {
+    const GridColumns& columns = model_->columns();
+    for (int c = 0; c < int(columns.size()); ++c)
+        if (columns[c].width > 0)
+            view_->setColumnWidth(c, columns[c].width);
 }
 
 void DataGrid::setFrozenColumns(int count) {
@@ -133,9 +141,7 @@ void DataGrid::updateFooter() {
     if (!footer_)
         return;
     const QStringList texts =
-        model_->statement().isEmpty()
-            ? ::footerTexts(model_->columns(), QStringLiteral("SELECT NULL WHERE 0"), {})
-            : ::footerTexts(model_->columns(), model_->statement(), model_->params());
+        ::footerTexts(model_->columns(), model_->statement(), model_->params());
     footer_->setTexts(texts, model_->columns());
 }
 

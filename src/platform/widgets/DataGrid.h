@@ -57,6 +57,7 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    void applyColumnWidths();
     void setUpFrozenView();
     void placeFrozenView();
     void updateFooter();

@@ -13,9 +13,9 @@ QStringList footerTexts(const GridColumns& columns, const QString& statement,
     QStringList sums;
     for (const GridColumn& column : columns)
         if (!column.footerSumMask.isEmpty())
-            sums << QStringLiteral("sum(\"%1\")").arg(column.field);
+            sums << QStringLiteral("sum([%1])").arg(column.field); // [] : a wrong name fails
     QSqlQuery totals;
-    if (!sums.isEmpty()) {
+    if (!sums.isEmpty() && !statement.isEmpty()) {
         totals = Sql::exec(
             QStringLiteral("SELECT %1 FROM (%2)").arg(sums.join(QStringLiteral(", ")), statement),
             params);

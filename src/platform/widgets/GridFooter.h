@@ -10,7 +10,8 @@ class QTableView;
 
 // The footer texts of a column list over a query's rows: a column's fixed text, or the sum
 // of its field over all rows in its sum mask, or nothing. The sums come from one SUM query
-// over the statement, however many rows it has. Throws StoreError.
+// over the statement, however many rows it has; without a statement every sum is zero.
+// Throws StoreError.
 QStringList footerTexts(const GridColumns& columns, const QString& statement,
                         const Sql::Params& params);
 

@@ -74,14 +74,14 @@ void GridModel::clear() {
 }
 
 void GridModel::mapFields() {
-    const QSqlRecord record = source_.record();
+    record_ = source_.record();
     fieldIndex_.clear();
     for (const GridColumn& column : columns_)
-        fieldIndex_.push_back(record.indexOf(column.field));
+        fieldIndex_.push_back(record_.indexOf(column.field));
 }
 
 QVariant GridModel::value(int row, const QString& field) const {
-    const int fieldIndex = source_.record().indexOf(field);
+    const int fieldIndex = record_.indexOf(field);
     if (fieldIndex < 0 || row < 0 || row >= rowCount())
         return {};
     return source_.data(source_.index(row, fieldIndex));

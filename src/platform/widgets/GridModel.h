@@ -6,6 +6,7 @@
 #include <QAbstractTableModel>
 #include <QColor>
 #include <QSqlQueryModel>
+#include <QSqlRecord>
 #include <functional>
 
 // The rows of one query, shown through a window's column list: columns chosen, titled and
@@ -50,6 +51,7 @@ private:
     GridColumns columns_;
     std::vector<int> fieldIndex_; // per column, the query field it shows (-1: none)
     QSqlQueryModel source_;
+    QSqlRecord record_; // the query's fields
     QString statement_;
     Sql::Params params_;
     ColourHook colourHook_;

@@ -1,7 +1,9 @@
 #include "platform/widgets/DataGrid.h"
+#include "platform/widgets/GridFooter.h"
 #include "platform/widgets/support/ScriptedUi.h"
 
 #include "store/Sql.h"
+#include "store/StoreError.h"
 #include "support/TestDatabase.h"
 
 #include <QDialog>
@@ -71,6 +73,12 @@ TEST_F(DataGridTest, ShowsChosenColumnsInTheirMasksWithExactFooterSums) {
 
     grid.setQuery(StockOf, {QStringLiteral("无此库")});
     EXPECT_EQ(grid.footerTexts(), (QStringList{"总计", "", "0.00"})) << "a zero sum under ###.###";
+    grid.clear();
+    EXPECT_EQ(grid.footerTexts(), (QStringList{"总计", "", "0.00"}));
+
+    GridColumns misspelt = stockColumns();
+    misspelt[1].field = QStringLiteral("物品数目");
+    EXPECT_THROW(footerTexts(misspelt, StockOf, {QStringLiteral("一号库")}), StoreError);
 }
 
 TEST_F(DataGridTest, FetchesLazilyButSumsAndFindsOverAllRows) {
@@ -90,7 +98,9 @@ TEST_F(DataGridTest, FetchesLazilyButSumsAndFindsOverAllRows) {
 TEST_F(DataGridTest, FrozenColumnsColoursAndUserSignals) {
     addStock("0010001", "一号库", -3, "0");
     addStock("0010002", "一号库", 3, "0");
-    DataGrid grid(QStringLiteral("DBGridEh1"), stockColumns());
+    GridColumns columns = stockColumns();
+    columns[0].width = 140;
+    DataGrid grid(QStringLiteral("DBGridEh1"), columns);
     grid.resize(300, 200);
     grid.show();
     QSignalSpy doubleClicks(&grid, &DataGrid::doubleClicked);
@@ -101,6 +111,7 @@ TEST_F(DataGridTest, FrozenColumnsColoursAndUserSignals) {
 
     grid.setQuery(StockOf, {QStringLiteral("一号库")});
     grid.setFrozenColumns(2);
+    EXPECT_EQ(grid.view()->columnWidth(0), 140) << "a new query keeps the widths";
     auto* frozen = grid.findChild<QTableView*>(QStringLiteral("DBGridEh1Frozen"));
     ASSERT_TRUE(frozen);
     EXPECT_TRUE(frozen->isVisible());

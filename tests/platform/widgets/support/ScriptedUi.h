@@ -8,7 +8,7 @@
 #include <functional>
 #include <vector>
 
-class QDialog;
+#include <QDialog>
 
 // Stands in for the user at message boxes while it lives. Every message is recorded; each
 // must have been expected, in order, with the answer to give (Yes/OK = true). A message
