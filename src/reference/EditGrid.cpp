@@ -4,24 +4,44 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QPointer>
 #include <QScrollBar>
+#include <QStyledItemDelegate>
 #include <QTableView>
+
+// Remembers the cell editor it opened, so that the view can commit it on request.
+class EditorDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
+                          const QModelIndex& index) const override {
+        editor_ = QStyledItemDelegate::createEditor(parent, option, index);
+        return editor_;
+    }
+    QWidget* openEditor() const { return editor_; }
+
+private:
+    mutable QPointer<QWidget> editor_;
+};
 
 // A table view that can hand an open editor's text to the model on request.
 class EditGrid::View : public QTableView {
 public:
-    using QTableView::QTableView;
+    explicit View(QWidget* parent) : QTableView(parent), delegate_(new EditorDelegate(this)) {
+        setItemDelegate(delegate_);
+    }
 
     void commitOpenEditor() {
-        if (state() != EditingState)
+        if (state() != EditingState || !delegate_->openEditor())
             return;
-        // Cell editors are the viewport's own children.
-        for (QWidget* editor :
-             viewport()->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
-            commitData(editor);
-            closeEditor(editor, QAbstractItemDelegate::NoHint);
-        }
+        QWidget* editor = delegate_->openEditor();
+        commitData(editor);
+        closeEditor(editor, QAbstractItemDelegate::NoHint);
     }
+
+private:
+    EditorDelegate* delegate_;
 };
 
 EditGrid::EditGrid(const QString& objectName, RowsModel* model, QWidget* parent)
@@ -78,13 +98,23 @@ QTableView* EditGrid::viewOf(int column) const {
 
 void EditGrid::setFrozenColumns(int count) {
     frozenColumns_ = std::clamp(count, 0, model_->columnCount());
-    int width = frozen_->frameWidth() * 2;
     for (int c = 0; c < model_->columnCount(); ++c) {
         const bool frozen = c < frozenColumns_;
         frozen_->setColumnHidden(c, !frozen);
         view_->setColumnHidden(c, frozen);
-        if (frozen)
-            width += frozen_->columnWidth(c);
+    }
+    fitColumns();
+}
+
+void EditGrid::fitColumns() {
+    constexpr int WidestColumn = 280;
+    int width = frozen_->frameWidth() * 2;
+    for (int c = 0; c < model_->columnCount(); ++c) {
+        View* view = c < frozenColumns_ ? frozen_ : view_;
+        view->resizeColumnToContents(c);
+        view->setColumnWidth(c, std::min(view->columnWidth(c), WidestColumn));
+        if (c < frozenColumns_)
+            width += view->columnWidth(c);
     }
     frozen_->setFixedWidth(width);
     frozen_->setVisible(frozenColumns_ > 0);

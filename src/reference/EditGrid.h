@@ -42,6 +42,8 @@ private:
     class View;
 
     void setUpView(View* view);
+    // Columns as wide as their titles and the rows fetched, within a limit.
+    void fitColumns();
 
     RowsModel* model_;
     View* frozen_;

@@ -64,7 +64,7 @@ ReferenceWindow::ReferenceWindow(QWidget* parent, const ReferenceWindowKind& kin
     layout->addLayout(grids, 1);
     layout->addLayout(buttons_);
     layout->addWidget(status_);
-    resize(kind.master ? 860 : 760, 480);
+    resize(kind.master ? 1080 : 800, 480);
 
     connect(addButton_, &QPushButton::clicked, this, &ReferenceWindow::addRow);
     connect(saveButton_, &QPushButton::clicked, this, &ReferenceWindow::saveRow);
