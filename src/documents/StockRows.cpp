@@ -1,5 +1,6 @@
 #include "documents/StockRows.h"
 
+#include "store/Decimal.h"
 #include "store/Sql.h"
 
 #include <QSqlQuery>
@@ -26,11 +27,10 @@ std::optional<StockState> StockRows::find(const QString& itemCode, const QString
 }
 
 void StockRows::store(const QString& itemCode, const QString& warehouse, const StockState& state) {
-    Sql::update(QStringLiteral("物品库存表"),
-                {{QStringLiteral("物品数量"), state.quantity},
-                 {QStringLiteral("总成本"), QVariant::fromValue(state.totalCost)},
-                 {QStringLiteral("平均成本"), state.averageCost}},
-                QStringLiteral("物品编号 = ? AND 仓库 = ?"), {itemCode, warehouse});
+    Sql::execCached(QStringLiteral("UPDATE 物品库存表 SET 物品数量 = ?, 总成本 = ?, 平均成本 = ? "
+                                   "WHERE 物品编号 = ? AND 仓库 = ?"),
+                    {roundDecimals(state.quantity, 4), QVariant::fromValue(state.totalCost.units()),
+                     state.averageCost, itemCode, warehouse});
     rows_.insert(key(itemCode, warehouse), state);
 }
 

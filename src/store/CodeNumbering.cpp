@@ -23,9 +23,9 @@ QString nextCodeInColumn(const QString& table, const QString& column, const Code
     // Codes are written zero-filled to the column's width, so the greatest text is the
     // largest number, and the column's index finds it without a scan.
     const QString condition = where.isEmpty() ? QString() : QStringLiteral(" WHERE ") + where;
-    QVariant last = Sql::scalar(
-        QStringLiteral("SELECT \"%2\" FROM \"%1\"%3 ORDER BY \"%2\" DESC LIMIT 1")
-            .arg(table, column, condition),
-        params);
+    QVariant last =
+        Sql::scalar(QStringLiteral("SELECT \"%2\" FROM \"%1\"%3 ORDER BY \"%2\" DESC LIMIT 1")
+                        .arg(table, column, condition),
+                    params);
     return nextCode(last.toString(), rule);
 }

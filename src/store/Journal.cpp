@@ -6,29 +6,39 @@
 #include <QDateTime>
 
 void appendJournal(const JournalEntry& e) {
+    static const Sql::InsertStatement statement(
+        QStringLiteral("业务流水"),
+        {QStringLiteral("物品编号"), QStringLiteral("物品名称"), QStringLiteral("仓库"),
+         QStringLiteral("入库数量"), QStringLiteral("入库金额"), QStringLiteral("出库数量"),
+         QStringLiteral("出库金额"), QStringLiteral("日期"),     QStringLiteral("业务名称"),
+         QStringLiteral("部门"),     QStringLiteral("经办人"),   QStringLiteral("品牌"),
+         QStringLiteral("物品类别"), QStringLiteral("物品规格"), QStringLiteral("物品单位"),
+         QStringLiteral("物品单价"), QStringLiteral("单据编号"), QStringLiteral("单据来源"),
+         QStringLiteral("当时库存"), QStringLiteral("当时金额")});
+    // Only the pair of the movement's direction is filled; the other keeps its 0.
     const bool in = e.direction == JournalEntry::Direction::In;
-    Sql::insert(QStringLiteral("业务流水"),
-                {
-                    {QStringLiteral("物品编号"), e.itemCode},
-                    {QStringLiteral("物品名称"), e.itemName},
-                    {QStringLiteral("仓库"), e.warehouse.trimmed()},
-                    {in ? QStringLiteral("入库数量") : QStringLiteral("出库数量"), e.quantity},
-                    {in ? QStringLiteral("入库金额") : QStringLiteral("出库金额"),
-                     QVariant::fromValue(e.amount)},
-                    {QStringLiteral("日期"), e.date},
-                    {QStringLiteral("业务名称"), e.movement},
-                    {QStringLiteral("部门"), e.counterparty},
-                    {QStringLiteral("经办人"), e.handler},
-                    {QStringLiteral("品牌"), e.brand},
-                    {QStringLiteral("物品类别"), e.category},
-                    {QStringLiteral("物品规格"), e.specification},
-                    {QStringLiteral("物品单位"), e.unit},
-                    {QStringLiteral("物品单价"), QVariant::fromValue(e.unitPrice)},
-                    {QStringLiteral("单据编号"), e.documentNumber},
-                    {QStringLiteral("单据来源"), e.documentKind},
-                    {QStringLiteral("当时库存"), e.stockAfter},
-                    {QStringLiteral("当时金额"), QVariant::fromValue(e.amountAfter)},
-                });
+    const QVariant amount = QVariant::fromValue(e.amount);
+    const QVariant none = QVariant::fromValue(Money());
+    statement.run({e.itemCode,
+                   e.itemName,
+                   e.warehouse.trimmed(),
+                   in ? e.quantity : 0.0,
+                   in ? amount : none,
+                   in ? 0.0 : e.quantity,
+                   in ? none : amount,
+                   e.date,
+                   e.movement,
+                   e.counterparty,
+                   e.handler,
+                   e.brand,
+                   e.category,
+                   e.specification,
+                   e.unit,
+                   QVariant::fromValue(e.unitPrice),
+                   e.documentNumber,
+                   e.documentKind,
+                   e.stockAfter,
+                   QVariant::fromValue(e.amountAfter)});
 }
 
 void appendOperationLog(const QString& text) {

@@ -125,20 +125,35 @@ QVariant storedValue(const QString& table, const QString& column, const QVariant
     return convert(columnOf(tableDef(table), column), value);
 }
 
-qint64 insert(const QString& table, const Values& values) {
+InsertStatement::InsertStatement(const QString& table, const QStringList& columns) {
     const TableDef& def = tableDef(table);
-    QStringList columns;
+    QStringList quotedColumns;
     QStringList marks;
+    for (const QString& name : columns) {
+        columns_.push_back(&columnOf(def, name));
+        quotedColumns << quoted(name);
+        marks << QStringLiteral("?");
+    }
+    statement_ = QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                     .arg(quoted(table), quotedColumns.join(u", "), marks.join(u", "));
+}
+
+qint64 InsertStatement::run(const Params& values) const {
+    Params converted;
+    converted.reserve(values.size());
+    for (qsizetype i = 0; i < values.size(); ++i)
+        converted << convert(*columns_[i], values[i]);
+    return execCached(statement_, converted).lastInsertId().toLongLong();
+}
+
+qint64 insert(const QString& table, const Values& values) {
+    QStringList columns;
     Params params;
     for (const auto& [name, value] : values) {
-        columns << quoted(name);
-        marks << QStringLiteral("?");
-        params << convert(columnOf(def, name), value);
+        columns << name;
+        params << value;
     }
-    QSqlQuery& query = execCached(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                                      .arg(quoted(table), columns.join(u", "), marks.join(u", ")),
-                                  params);
-    return query.lastInsertId().toLongLong();
+    return InsertStatement(table, columns).run(params);
 }
 
 int update(const QString& table, const Values& values, const QString& where,

@@ -11,6 +11,8 @@
 
 // Statements with bound values only: user input never becomes SQL text. Every failure
 // throws StoreError with the database's own message.
+struct ColumnDef;
+
 namespace Sql {
 
 using Params = QVariantList;
@@ -33,6 +35,18 @@ QVariant scalar(const QString& statement, const Params& params = {});
 // quantities rounded to 4 decimals, money as an exact count, dates as ISO text). Returns
 // the new row id.
 qint64 insert(const QString& table, const Values& values);
+// One INSERT of fixed columns, prepared once and run for many rows: the writers' hot path.
+class InsertStatement {
+public:
+    InsertStatement(const QString& table, const QStringList& columns);
+    // Values in the order of the columns, converted as insert() converts them.
+    qint64 run(const Params& values) const;
+
+private:
+    QString statement_;
+    std::vector<const ColumnDef*> columns_;
+};
+
 // Updates the rows that the WHERE clause selects; the clause is program text with '?' for
 // its own bound values.
 int update(const QString& table, const Values& values, const QString& where,
