@@ -10,7 +10,8 @@
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationDisplayName(QStringLiteral("恒昶储管家（工程版）"));
-    if (!Database::open(Database::defaultPath()).isEmpty()) {
+    if (QString problem = Database::open(Database::defaultPath()); !problem.isEmpty()) {
+        qWarning("%s", qPrintable(problem)); // names the file and what is wrong with it
         Messages::guidance(nullptr, QStringLiteral("先安装数据库驱动,然后重新运行本软件."));
         return 1;
     }

@@ -1,9 +1,15 @@
 #include "documents/ui/DocumentCommands.h"
 
+#include "documents/pickers/CounterpartyPicker.h"
 #include "documents/ui/DocumentWindows.h"
 #include "platform/widgets/CommandRegistry.h"
+#include "reference/ReferenceWindows.h"
 
 void registerDocumentCommands(CommandRegistry& registry) {
+    // 新增单位 of the inbound counterparty list opens the supplier and customer window.
+    CounterpartyPicker::setNewUnitWindow([](QWidget* parent) {
+        return createReferenceWindow(QStringLiteral("TInitClientInfoForm"), parent);
+    });
     for (const DocumentWindowSpec* spec : DocumentWindows::all())
         registry.addWindow(spec->caption, [spec](QWidget* mainWindow) {
             return DocumentWindows::create(*spec, mainWindow);

@@ -4,7 +4,7 @@
 #include "documents/DocumentRefusal.h"
 #include "documents/InboundNoteCopy.h"
 #include "documents/Lookups.h"
-#include "documents/ui/DocumentPickers.h"
+#include "documents/pickers/DocumentPickers.h"
 #include "documents/ui/LineEntryForm.h"
 #include "platform/widgets/DataGrid.h"
 #include "platform/widgets/DateBox.h"
@@ -14,6 +14,7 @@
 #include "platform/widgets/Messages.h"
 #include "platform/widgets/ModalRunner.h"
 #include "platform/widgets/StatusPanels.h"
+#include "reference/TListBinessNoteForm.h"
 #include "reports/DocumentPrinting.h"
 #include "store/Session.h"
 
@@ -173,7 +174,7 @@ QWidget* DocumentForm::makeBox(const HeaderBox& box) {
         edit->setReadOnly(box.kind == HeaderBox::Kind::ReadOnly);
         if (box.picker.kind != BoxPicker::Kind::None)
             connect(edit, &LookupBox::pickerRequested, this,
-                    [this, picker = box.picker] { openPicker(picker); });
+                    [this, edit, picker = box.picker] { openPicker(edit, picker); });
         control = edit;
     }
     control->setObjectName(box.objectName);
@@ -229,19 +230,19 @@ void DocumentForm::setUpEnterChain() {
     EnterFocusChain::install(this, chain);
 }
 
-void DocumentForm::openPicker(const BoxPicker& picker) {
+void DocumentForm::openPicker(QLineEdit* box, const BoxPicker& picker) {
     switch (picker.kind) {
     case BoxPicker::Kind::Units:
-        DocumentPickers::openUnits(this, picker.key, picker.title);
+        openDepartmentPicker(box, picker.key, picker.title);
         break;
     case BoxPicker::Kind::InboundCounterparty:
-        DocumentPickers::openInboundCounterparty(this);
+        openCounterpartyPicker(box);
         break;
     case BoxPicker::Kind::Warehouse:
-        DocumentPickers::openWarehouse(this, picker.key);
+        openWarehousePicker(box, picker.warehouse);
         break;
     case BoxPicker::Kind::Summary:
-        DocumentPickers::openSummary(this, picker.key);
+        TListBinessNoteForm::fillBox(this, picker.key, box);
         break;
     case BoxPicker::Kind::None:
         break;

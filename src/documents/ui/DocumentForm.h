@@ -39,7 +39,7 @@ private:
     QWidget* buildButtons();
     QWidget* makeBox(const HeaderBox& box);
     void setUpEnterChain();
-    void openPicker(const BoxPicker& picker);
+    void openPicker(QLineEdit* box, const BoxPicker& picker);
 
     void addLine();
     void changeLine();

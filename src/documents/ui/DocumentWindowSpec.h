@@ -1,6 +1,7 @@
 #pragma once
 
 #include "documents/DocumentKind.h"
+#include "documents/pickers/WarehousePickerKinds.h"
 #include "reports/DocumentPrintLayout.h"
 
 #include <QString>
@@ -15,8 +16,9 @@
 struct BoxPicker {
     enum class Kind { None, Units, InboundCounterparty, Warehouse, Summary };
     Kind kind = Kind::None;
-    QString key{};   // the caller key (units, summary) or the picker window (warehouse)
+    QString key{};   // the caller key (units, summary)
     QString title{}; // units: the picker's title panel
+    WarehousePickerFor warehouse{};
 };
 
 struct HeaderBox {
@@ -28,7 +30,7 @@ struct HeaderBox {
     int maxLength = 50;
     Kind kind = Kind::Text;
     BoxPicker picker{};
-    QStringList items{};             // combo boxes
+    QStringList items{};           // combo boxes
     bool keptAfterPosting = false; // not cleared for the next document
     QString toolTip{};
 };
@@ -48,7 +50,8 @@ struct LineEntrySpec {
     QString title{};
     QString statusHint{};
     QString numberLabel{};
-    QStringList itemBoxes{}; // objectNames of 物品编号, 物品名称, 物品规格, 物品单位, 品牌, 物品类型
+    QStringList
+        itemBoxes{}; // objectNames of 物品编号, 物品名称, 物品规格, 物品单位, 品牌, 物品类型
     QString priceBox{};
     QString priceLabel{};
     QString quantityBox{};

@@ -60,14 +60,12 @@ Box summary(const char* callerKey) {
             {Picker::Kind::Summary, QString::fromUtf8(callerKey), {}}};
 }
 
-Box warehouse(const char* objectName, const char* label, const char* picker,
+Box warehouse(const char* objectName, const char* label, WarehousePickerFor picker,
               Box::Kind kind = Box::Kind::Text) {
-    return {QString::fromLatin1(objectName),
-            QString::fromUtf8(label),
-            F::Warehouse,
-            24,
-            kind,
-            {Picker::Kind::Warehouse, QString::fromLatin1(picker), {}}};
+    Box box{QString::fromLatin1(objectName), QString::fromUtf8(label), F::Warehouse, 24, kind};
+    box.picker.kind = Picker::Kind::Warehouse;
+    box.picker.warehouse = picker;
+    return box;
 }
 
 Box units(const char* label, int maxLength, const char* callerKey, const char* title) {
@@ -105,7 +103,7 @@ DocumentWindowSpec makeInbound() {
                                      QStringLiteral("半成品入库"), QStringLiteral("外购物品入库"),
                                      QStringLiteral("其他入库")}),
                summary("入库单"),
-               warehouse("cxTextEdit7", "收料仓库", "TListBoxToInLibForm")};
+               warehouse("cxTextEdit7", "收料仓库", WarehousePickerFor::InboundNote)};
     s.leaveActions = {{QStringLiteral("cxTextEdit2"), LeaveAction::ResolveUnitKeepUnknown},
                       {QStringLiteral("cxTextEdit7"), LeaveAction::ResolveWarehouse}};
     s.warehouseBox = QStringLiteral("cxTextEdit7");
@@ -126,7 +124,8 @@ DocumentWindowSpec makeOutbound() {
     s.boxes = {units("领用单位", 50, "出库单录入", "领用单位清单"),
                typeList("出库类型", {QStringLiteral("生产领用"), QStringLiteral("销售出库"),
                                      QStringLiteral("使用领用"), QStringLiteral("其他领用")}),
-               summary("出库单"), warehouse("cxTextEdit7", "出料仓库", "TListBoxToOutLibForm")};
+               summary("出库单"),
+               warehouse("cxTextEdit7", "出料仓库", WarehousePickerFor::OutboundNote)};
     s.boxes[2].label = QStringLiteral("项目名称");
     s.leaveActions = {{QStringLiteral("cxTextEdit2"), LeaveAction::ResolveUnitClearUnknown},
                       {QStringLiteral("cxTextEdit7"), LeaveAction::ResolveWarehouse}};
@@ -147,7 +146,7 @@ DocumentWindowSpec makeInboundReturn() {
     target.toolTip = QStringLiteral("注意:若录入入库单号则是将整个入库单读入!");
     s.boxes = {units("返还单位", 50, "入库退出单录入", "返还单位清单"), target,
                summary("入库退出单"),
-               warehouse("cxTextEdit7", "出料仓库", "TListLibBoxToExitLibForm")};
+               warehouse("cxTextEdit7", "出料仓库", WarehousePickerFor::InboundReturnNote)};
     s.leaveActions = {{QStringLiteral("cxTextEdit8"), LeaveAction::CopyInboundNote}};
     s.warehouseBox = QStringLiteral("cxTextEdit7");
     s.noWarehouseMessage = QStringLiteral("请先双击选择出料仓库,谢谢!");
@@ -165,7 +164,7 @@ DocumentWindowSpec makeOutboundReturn() {
                          QStringLiteral("退库单编号")};
     s.boxes = {units("退回单位", 50, "出库退回单录入", "退回单位清单"),
                text("cxTextEdit8", "退回原因", F::Reason, 50, false), summary("出库退回单"),
-               warehouse("cxTextEdit7", "收料仓库", "TListLibBoxToUntreadForm")};
+               warehouse("cxTextEdit7", "收料仓库", WarehousePickerFor::OutboundReturnNote)};
     s.warehouseBox = QStringLiteral("cxTextEdit7");
     s.noWarehouseMessage = QStringLiteral("请先双击选择收料仓库,谢谢!");
     s.statusHint = QStringLiteral(
@@ -179,12 +178,13 @@ DocumentWindowSpec makeOutboundReturn() {
 DocumentWindowSpec makeTransfer() {
     DocumentWindowSpec s{DocumentKinds::transferNote(), QStringLiteral("TEnterAttemperNoteForm"),
                          QStringLiteral("调拨单"), QStringLiteral("调拨单编号")};
-    Box destination =
-        warehouse("cxTextEdit7", "调入仓库", "TListLibBoxToAttmper2Form", Box::Kind::ReadOnly);
+    Box destination = warehouse("cxTextEdit7", "调入仓库", WarehousePickerFor::TransferDestination,
+                                Box::Kind::ReadOnly);
     destination.field = F::DestinationWarehouse;
-    s.boxes = {
-        warehouse("cxTextEdit2", "调出仓库", "TListLibBoxToAttmperForm", Box::Kind::ReadOnly),
-        destination, summary("调拨单"), text("cxTextEdit8", "调拨原因", F::Reason, 50, true)};
+    s.boxes = {warehouse("cxTextEdit2", "调出仓库", WarehousePickerFor::TransferSource,
+                         Box::Kind::ReadOnly),
+               destination, summary("调拨单"),
+               text("cxTextEdit8", "调拨原因", F::Reason, 50, true)};
     s.leaveActions = {{QStringLiteral("cxTextEdit7"), LeaveAction::RefuseSourceWarehouse}};
     s.warehouseBox = QStringLiteral("cxTextEdit2");
     s.noWarehouseMessage = QStringLiteral("请先双击选择调出仓库,谢谢!");
@@ -214,7 +214,7 @@ DocumentWindowSpec makeStocktaking() {
     DocumentWindowSpec s{DocumentKinds::stocktakingNote(), QStringLiteral("TEnterPanDianNoteForm"),
                          QStringLiteral("盘盈盘损单"), QStringLiteral("盘盈损单编号")};
     s.boxes = {summary("盘盈盘损单"),
-               warehouse("cxTextEdit7", "盘点仓库", "TListLibBoxToPanDianNoteForm")};
+               warehouse("cxTextEdit7", "盘点仓库", WarehousePickerFor::StocktakingNote)};
     s.warehouseBox = QStringLiteral("cxTextEdit7");
     s.noWarehouseMessage = QStringLiteral("请先双击选择盘点仓库,谢谢!");
     s.gainOrLossChoice = true;

@@ -2,13 +2,14 @@
 
 #include "documents/ItemCandidates.h"
 #include "documents/ui/DocumentForm.h"
-#include "documents/ui/DocumentPickers.h"
 #include "platform/format/DisplayMask.h"
 #include "platform/widgets/DataGrid.h"
 #include "platform/widgets/EnterFocusChain.h"
 #include "platform/widgets/Labels.h"
 #include "platform/widgets/Messages.h"
+#include "platform/widgets/ModalRunner.h"
 #include "platform/widgets/StatusPanels.h"
+#include "reference/TInitProduceInfoForm.h"
 #include "store/StoreError.h"
 
 #include <QEvent>
@@ -161,12 +162,12 @@ QWidget* LineEntryForm::buildButtons() {
     auto* buttons = new QWidget(this);
     auto* row = new QHBoxLayout(buttons);
     row->addStretch();
-    if (spec_.lineEntry.offersNewItem && DocumentPickers::canOpenItemCatalogue()) {
+    if (spec_.lineEntry.offersNewItem) {
         auto* newItem = new QPushButton(QStringLiteral("新增物品"));
         newItem->setObjectName(QStringLiteral("BitBtn1"));
         newItem->setAutoDefault(false);
         connect(newItem, &QPushButton::clicked, this, [this] {
-            DocumentPickers::openItemCatalogue(this);
+            runModal(new TInitProduceInfoForm(this));
             showCategory(categories_->currentRow());
         });
         row->addWidget(newItem);

@@ -184,6 +184,20 @@ TEST_F(DocumentWindow, TheTransferRefusesOneWarehouseAsBothEnds) {
     form->close();
 }
 
+TEST_F(DocumentWindow, BoxesOpenTheirPickers) {
+    auto form = open(DocumentWindows::outboundNote());
+    modals.expect(QStringLiteral("TListBoxToOutLibForm"),
+                  [](QDialog& picker) { doubleClickRow(child<DataGrid>(picker, "DBGridEh1"), 0); });
+    QTest::keyClick(child<QLineEdit>(*form, "cxTextEdit7"), Qt::Key_F1);
+    EXPECT_EQ(child<QLineEdit>(*form, "cxTextEdit7")->text(), "一库");
+    modals.expect(QStringLiteral("TListDeptInfoForm"),
+                  [](QDialog& picker) { EXPECT_EQ(picker.windowTitle(), "领用单位清单"); });
+    QTest::keyClick(child<QLineEdit>(*form, "cxTextEdit2"), Qt::Key_F1);
+    modals.expect(QStringLiteral("TListBinessNoteForm"));
+    QTest::keyClick(child<QLineEdit>(*form, "cxTextEdit6"), Qt::Key_F1);
+    form->close();
+}
+
 TEST_F(DocumentWindow, EveryKindOpensWithItsCaptionAndFirstNumber) {
     for (const DocumentWindowSpec* spec : DocumentWindows::all()) {
         SCOPED_TRACE(spec->className.toStdString());
