@@ -1,11 +1,13 @@
 #include "app/ShellCommands.h"
 
+#include "admin/OperatorCommands.h"
 #include "app/BrowseForm.h"
 #include "app/CommandTable.h"
 #include "app/DesktopLaunch.h"
 #include "app/InfoTextForm.h"
 #include "documents/ui/DocumentCommands.h"
 #include "platform/widgets/CommandRegistry.h"
+#include "reference/ReferenceWindows.h"
 
 #include <QWidget>
 
@@ -23,4 +25,6 @@ void registerShellCommands(CommandRegistry& registry) {
 void registerAllCommands(CommandRegistry& registry) {
     registerShellCommands(registry);
     registerDocumentCommands(registry);
+    registerReferenceCommands(registry);
+    registerOperatorCommands(registry);
 }

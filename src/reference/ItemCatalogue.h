@@ -17,7 +17,7 @@ struct ItemNumber {
 ItemNumber nextItemNumber(const QString& categoryCode);
 
 // A pending new item of the category: its number, category name and default warehouse,
-// and, once the category already holds numbered items, name, specification and unit of
+// and, once the category already holds numbered items, name, 物品规格 and unit of
 // the copy source (the item last clicked).
 Row newItemDraft(const QString& categoryCode, const Row& copySource);
 

@@ -3,7 +3,7 @@
 #include "reference/Row.h"
 
 // The state of the item window: browsing, adding a new item or changing items, and the
-// item whose name, specification and unit a new item copies.
+// item whose name, 物品规格 and unit a new item copies.
 class ItemEditing {
 public:
     struct Outcome {

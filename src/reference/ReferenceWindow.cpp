@@ -102,12 +102,12 @@ void ReferenceWindow::reloadRows() {
 }
 
 void ReferenceWindow::showRowsOfMaster() {
+    setBrowsing();
     try {
         reloadRows();
     } catch (const StoreError& e) {
         Messages::error(this, e.message());
     }
-    setBrowsing();
 }
 
 void ReferenceWindow::setEditing(bool newRow) {
@@ -184,8 +184,9 @@ void ReferenceWindow::saveRow() {
     }
     if (!stored)
         return;
-    showStoredRow(*stored);
+    // Read-only first, so that the row made current opens no editor.
     setBrowsing();
+    showStoredRow(*stored);
     showSaved();
 }
 
@@ -230,8 +231,8 @@ void ReferenceWindow::deleteRow() {
     } catch (const StoreError& e) {
         Messages::error(this, e.message());
     }
-    showStoredRow(model_->rowId(std::max(row - 1, 0)));
     setBrowsing();
+    showStoredRow(model_->rowId(std::max(row - 1, 0)));
 }
 
 void ReferenceWindow::escape() {

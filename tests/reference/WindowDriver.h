@@ -34,15 +34,27 @@ inline void click(QWidget* window, const char* button) {
     QTest::mouseClick(b, Qt::LeftButton);
 }
 
+// The cell editor open in the view, if any.
+inline QLineEdit* openEditor(QTableView* view) {
+    for (auto* editor : view->viewport()->findChildren<QLineEdit*>())
+        if (editor->isVisible())
+            return editor;
+    return nullptr;
+}
+
 inline void typeCell(EditGrid* grid, int row, const QString& column, const QString& text) {
     const int c = grid->model()->columnIndex(column);
     ASSERT_GE(c, 0) << column.toStdString();
     QTableView* view = grid->viewOf(c);
+    // Back in the window after a picker closed, as the user would be.
+    showActive(grid->window());
     const QModelIndex index = grid->model()->index(row, c);
-    view->setCurrentIndex(index);
-    view->edit(index);
-    auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+    view->setCurrentIndex(index); // an editable cell opens its editor as it becomes current
+    if (!openEditor(view))
+        view->edit(index);
+    QLineEdit* editor = openEditor(view);
     ASSERT_TRUE(editor) << "no editor for " << column.toStdString();
+    editor->setFocus();
     editor->selectAll();
     typeText(editor, text);
 }
