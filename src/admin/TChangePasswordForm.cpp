@@ -5,6 +5,7 @@
 #include "platform/widgets/EnterFocusChain.h"
 #include "platform/widgets/Labels.h"
 #include "platform/widgets/Messages.h"
+#include "platform/widgets/WindowParts.h"
 #include "store/Session.h"
 #include "store/StoreError.h"
 
@@ -26,13 +27,6 @@ QLineEdit* passwordEdit(const char* name, QWidget* parent) {
     e->setEchoMode(QLineEdit::Password);
     e->setMaxLength(24);
     return e;
-}
-
-QPushButton* button(const char* name, const char* caption, QWidget* parent) {
-    auto* b = new QPushButton(QString::fromUtf8(caption), parent);
-    b->setObjectName(QString::fromLatin1(name));
-    b->setAutoDefault(false);
-    return b;
 }
 
 } // namespace
@@ -59,8 +53,8 @@ TChangePasswordForm::TChangePasswordForm(QWidget* parent)
                  repeatEdit_);
     form->addRow(errorLabel_);
 
-    auto* close = button("BitBtn1", "退出", this);
-    auto* save = button("BitBtn2", "保存", this);
+    auto* close = commandButton(QStringLiteral("BitBtn1"), QStringLiteral("退出"), this);
+    auto* save = commandButton(QStringLiteral("BitBtn2"), QStringLiteral("保存"), this);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(close);
     buttons->addWidget(save);

@@ -5,6 +5,7 @@
 #include "platform/widgets/EnterFocusChain.h"
 #include "platform/widgets/Labels.h"
 #include "platform/widgets/Messages.h"
+#include "platform/widgets/WindowParts.h"
 #include "store/StoreError.h"
 
 #include <QComboBox>
@@ -24,13 +25,6 @@ QLineEdit* edit(const char* name, int maxLength, bool password, QWidget* parent)
     if (password)
         e->setEchoMode(QLineEdit::Password);
     return e;
-}
-
-QPushButton* button(const char* name, const char* caption, QWidget* parent) {
-    auto* b = new QPushButton(QString::fromUtf8(caption), parent);
-    b->setObjectName(QString::fromLatin1(name));
-    b->setAutoDefault(false);
-    return b;
 }
 
 } // namespace
@@ -59,9 +53,9 @@ TEnterUserForm::TEnterUserForm(QWidget* parent)
     form->addRow(buddyLabel(QStringLiteral("Label5"), QStringLiteral("操作员类别"), roleBox_),
                  roleBox_);
 
-    auto* add = button("BitBtn1", "新增", this);
-    auto* save = button("BitBtn2", "保存", this);
-    auto* close = button("BitBtn3", "退出", this);
+    auto* add = commandButton(QStringLiteral("BitBtn1"), QStringLiteral("新增"), this);
+    auto* save = commandButton(QStringLiteral("BitBtn2"), QStringLiteral("保存"), this);
+    auto* close = commandButton(QStringLiteral("BitBtn3"), QStringLiteral("退出"), this);
     auto* buttons = new QHBoxLayout;
     for (QPushButton* b : {add, save, close})
         buttons->addWidget(b);

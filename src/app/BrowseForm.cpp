@@ -3,6 +3,7 @@
 #include "platform/widgets/DataGrid.h"
 #include "platform/widgets/Messages.h"
 #include "platform/widgets/StatusPanels.h"
+#include "platform/widgets/WindowParts.h"
 #include "store/StoreError.h"
 
 #include <QGroupBox>
@@ -61,9 +62,7 @@ BrowseForm::BrowseForm(const BrowseDescriptor& descriptor, QWidget* parent)
       DBGrid1(new DataGrid(QStringLiteral("DBGrid1"), {descriptor.listColumn}, this)),
       DBGridEh1(new DataGrid(QStringLiteral("DBGridEh1"), descriptor.rowsColumns, this)) {
     DBGridEh1->setFrozenColumns(descriptor.frozenColumns);
-    auto* close = new QPushButton(descriptor.closeCaption, this);
-    close->setObjectName(QStringLiteral("BitBtn1"));
-    close->setAutoDefault(false);
+    auto* close = commandButton(QStringLiteral("BitBtn1"), descriptor.closeCaption, this);
     close->setIcon(QIcon(QStringLiteral(":/icons/window-close.png")));
     connect(close, &QPushButton::clicked, this, &QDialog::close);
 

@@ -5,6 +5,7 @@
 #include "platform/widgets/EnterFocusChain.h"
 #include "platform/widgets/Messages.h"
 #include "platform/widgets/StatusPanels.h"
+#include "platform/widgets/WindowParts.h"
 #include "reference/Parties.h"
 
 #include <QHBoxLayout>
@@ -14,36 +15,20 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
-namespace {
-
-QPushButton* button(const char* name, const QString& caption, QWidget* parent) {
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(QString::fromLatin1(name));
-    b->setAccessibleName(caption);
-    b->setAutoDefault(false);
-    return b;
-}
-
-} // namespace
+namespace {} // namespace
 
 ReferenceWindow::ReferenceWindow(QWidget* parent, const ReferenceWindowKind& kind)
     : ModalWindow(parent, kind.className, kind.caption), kind_(kind), rows_(*kind.rows),
       model_(new RowsModel(kind.rows->table, kind.columns, this)),
       grid_(new EditGrid(kind.gridName, model_, this)),
-      addButton_(button("BitBtn1", QStringLiteral("新增"), this)),
-      saveButton_(button("BitBtn2", QStringLiteral("保存"), this)),
-      deleteButton_(button("BitBtn3", QStringLiteral("删除"), this)),
-      closeButton_(button("BitBtn4", kind.closeCaption, this)),
+      addButton_(commandButton(QStringLiteral("BitBtn1"), QStringLiteral("新增"), this)),
+      saveButton_(commandButton(QStringLiteral("BitBtn2"), QStringLiteral("保存"), this)),
+      deleteButton_(commandButton(QStringLiteral("BitBtn3"), QStringLiteral("删除"), this)),
+      closeButton_(commandButton(QStringLiteral("BitBtn4"), kind.closeCaption, this)),
       status_(new StatusPanels(QStringLiteral("StatusBar1"),
                                {QStringLiteral("操作提示"), kind.hint}, this)),
       buttons_(new QHBoxLayout) {
-    auto* heading = new QLabel(kind.caption, this);
-    heading->setObjectName(QStringLiteral("Panel1"));
-    heading->setAlignment(Qt::AlignCenter);
-    QFont font = heading->font();
-    font.setPointSize(font.pointSize() + 6);
-    font.setBold(true);
-    heading->setFont(font);
+    auto* heading = titlePanel(kind.caption, this);
 
     auto* grids = new QHBoxLayout;
     if (kind.master) {

@@ -4,6 +4,7 @@
 #include "platform/widgets/Labels.h"
 #include "platform/widgets/Messages.h"
 #include "platform/widgets/StatusPanels.h"
+#include "platform/widgets/WindowParts.h"
 #include "reference/CompanyInfo.h"
 #include "store/Schema.h"
 #include "store/StoreError.h"
@@ -42,12 +43,8 @@ TInitCompanyInfoForm::TInitCompanyInfoForm(QWidget* parent)
         boxes_.append({column, edit});
         chain << edit;
     }
-    auto* save = new QPushButton(QStringLiteral("保存"), this);
-    save->setObjectName(QStringLiteral("BitBtn1"));
-    auto* close = new QPushButton(QStringLiteral("退出"), this);
-    close->setObjectName(QStringLiteral("BitBtn2"));
-    for (QPushButton* b : {save, close})
-        b->setAutoDefault(false);
+    auto* save = commandButton(QStringLiteral("BitBtn1"), QStringLiteral("保存"), this);
+    auto* close = commandButton(QStringLiteral("BitBtn2"), QStringLiteral("退出"), this);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(save);

@@ -2,6 +2,7 @@
 
 #include "platform/widgets/DataGrid.h"
 #include "platform/widgets/Messages.h"
+#include "platform/widgets/WindowParts.h"
 #include "reference/ItemCatalogue.h"
 
 #include <QHBoxLayout>
@@ -15,10 +16,7 @@ const QString ItemCode = QStringLiteral("物品编号");
 
 TInitProduceInfoForm::TInitProduceInfoForm(QWidget* parent)
     : ReferenceWindow(parent, ReferenceWindowKinds::items()),
-      modifyButton_(new QPushButton(QStringLiteral("修改"), this)) {
-    modifyButton_->setObjectName(QStringLiteral("BitBtn5"));
-    modifyButton_->setAccessibleName(modifyButton_->text());
-    modifyButton_->setAutoDefault(false);
+      modifyButton_(commandButton(QStringLiteral("BitBtn5"), QStringLiteral("修改"), this)) {
     buttonRow()->insertWidget(2, modifyButton_);
     connect(modifyButton_, &QPushButton::clicked, this, &TInitProduceInfoForm::modifyItems);
     connect(grid_, &EditGrid::cellClicked, this,

@@ -4,6 +4,7 @@
 #include "platform/widgets/Messages.h"
 #include "platform/widgets/ModalRunner.h"
 #include "platform/widgets/StatusPanels.h"
+#include "platform/widgets/WindowParts.h"
 #include "store/StoreError.h"
 
 #include <QPushButton>
@@ -25,9 +26,7 @@ TListLibBoxToProObjecForm::TListLibBoxToProObjecForm(QWidget* parent)
       list_(new DataGrid(
           QStringLiteral("DBGridEh1"),
           {column("仓库编号"), column("仓库名称"), column("仓库用途"), column("仓管员")}, this)) {
-    auto* close = new QPushButton(QStringLiteral("退出"), this);
-    close->setObjectName(QStringLiteral("BitBtn1"));
-    close->setAutoDefault(false);
+    auto* close = commandButton(QStringLiteral("BitBtn1"), QStringLiteral("退出"), this);
     auto* status = new StatusPanels(
         QStringLiteral("StatusBar1"),
         {QStringLiteral("操作提示"), QStringLiteral("双击清单中的仓库加入物品类别中！")}, this);

@@ -3,6 +3,7 @@
 #include "platform/widgets/DataGrid.h"
 #include "platform/widgets/Messages.h"
 #include "platform/widgets/StatusPanels.h"
+#include "platform/widgets/WindowParts.h"
 #include "store/StoreError.h"
 
 #include <QHBoxLayout>
@@ -20,16 +21,9 @@ GridColumn plainColumn(const char* field) {
 ListPicker::ListPicker(QWidget* caller, const QString& className, const QString& title,
                        GridColumns columns, const QString& closeButtonName,
                        const QString& closeText)
-    : ModalWindow(caller, className, title), titlePanel_(new QLabel(title, this)),
+    : ModalWindow(caller, className, title), titlePanel_(titlePanel(title, this, 4)),
       grid_(new DataGrid(QStringLiteral("DBGridEh1"), std::move(columns), this)),
       layout_(new QVBoxLayout(this)), buttons_(new QHBoxLayout) {
-    titlePanel_->setObjectName(QStringLiteral("Panel1"));
-    titlePanel_->setAlignment(Qt::AlignCenter);
-    QFont font = titlePanel_->font();
-    font.setPointSize(font.pointSize() + 4);
-    font.setBold(true);
-    titlePanel_->setFont(font);
-
     buttons_->addStretch();
     layout_->addWidget(titlePanel_);
     layout_->addWidget(grid_, 1);
@@ -50,10 +44,7 @@ void ListPicker::addControlRow(QLayout* row) {
 }
 
 QPushButton* ListPicker::addButton(const QString& objectName, const QString& text) {
-    auto* button = new QPushButton(text, this);
-    button->setObjectName(objectName);
-    // Enter belongs to the boxes; no button of a picker is pressed by it unasked.
-    button->setAutoDefault(false);
+    auto* button = commandButton(objectName, text, this);
     if (closeButton_)
         buttons_->insertWidget(buttons_->indexOf(closeButton_), button);
     else

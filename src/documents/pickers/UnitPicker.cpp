@@ -3,6 +3,7 @@
 #include "platform/widgets/DataGrid.h"
 #include "platform/widgets/Labels.h"
 #include "platform/widgets/Messages.h"
+#include "platform/widgets/WindowParts.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -29,9 +30,7 @@ UnitPicker::UnitPicker(QWidget* caller, const QString& className, const QString&
       nameBox_(new QLineEdit(this)) {
     nameBox_->setObjectName(QStringLiteral("Edit1"));
     nameBox_->setMaxLength(50);
-    auto* searchButton = new QPushButton(QStringLiteral("查询"), this);
-    searchButton->setObjectName(QStringLiteral("BitBtn1"));
-    searchButton->setAutoDefault(false);
+    auto* searchButton = commandButton(QStringLiteral("BitBtn1"), QStringLiteral("查询"), this);
 
     auto* row = new QHBoxLayout;
     row->addWidget(buddyLabel(QStringLiteral("Label1"), QStringLiteral("单位名称"), nameBox_));

@@ -14,6 +14,7 @@
 #include "platform/widgets/Messages.h"
 #include "platform/widgets/ModalRunner.h"
 #include "platform/widgets/StatusPanels.h"
+#include "platform/widgets/WindowParts.h"
 #include "reference/TListBinessNoteForm.h"
 #include "reports/DocumentPrinting.h"
 #include "store/Session.h"
@@ -65,24 +66,6 @@ GridColumns lineColumns() {
          QStringLiteral("##0.00"),
          110},
     };
-}
-
-QLabel* titlePanel(const QString& caption) {
-    auto* title = new QLabel(caption);
-    title->setObjectName(QStringLiteral("Panel1"));
-    title->setAlignment(Qt::AlignCenter);
-    QFont font = title->font();
-    font.setPointSize(font.pointSize() + 6);
-    font.setBold(true);
-    title->setFont(font);
-    return title;
-}
-
-QPushButton* button(const QString& objectName, const QString& caption) {
-    auto* b = new QPushButton(caption);
-    b->setObjectName(objectName);
-    b->setAutoDefault(false);
-    return b;
 }
 
 } // namespace
@@ -208,10 +191,10 @@ QWidget* DocumentForm::buildPeople() {
 QWidget* DocumentForm::buildButtons() {
     auto* buttons = new QWidget(this);
     auto* row = new QHBoxLayout(buttons);
-    save_ = button(QStringLiteral("BitBtn1"), QStringLiteral("保存"));
-    auto* remove = button(QStringLiteral("BitBtn2"), QStringLiteral("删除一行"));
-    auto* print = button(QStringLiteral("BitBtn3"), QStringLiteral("打印"));
-    auto* exit = button(QStringLiteral("BitBtn4"), QStringLiteral("退出"));
+    save_ = commandButton(QStringLiteral("BitBtn1"), QStringLiteral("保存"));
+    auto* remove = commandButton(QStringLiteral("BitBtn2"), QStringLiteral("删除一行"));
+    auto* print = commandButton(QStringLiteral("BitBtn3"), QStringLiteral("打印"));
+    auto* exit = commandButton(QStringLiteral("BitBtn4"), QStringLiteral("退出"));
     row->addStretch();
     for (QPushButton* b : {save_, remove, print, exit})
         row->addWidget(b);

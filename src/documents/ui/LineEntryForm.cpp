@@ -9,6 +9,7 @@
 #include "platform/widgets/Messages.h"
 #include "platform/widgets/ModalRunner.h"
 #include "platform/widgets/StatusPanels.h"
+#include "platform/widgets/WindowParts.h"
 #include "reference/TInitProduceInfoForm.h"
 #include "store/StoreError.h"
 
@@ -54,14 +55,7 @@ LineEntryForm::LineEntryForm(DocumentForm& document, std::optional<qint64> lineI
       spec_(document.spec()), rules_(document.spec().kind.lineRules), document_(document),
       lineId_(lineId) {
     auto* layout = new QVBoxLayout(this);
-    auto* title = new QLabel(spec_.lineEntry.title);
-    title->setObjectName(QStringLiteral("Panel1"));
-    title->setAlignment(Qt::AlignCenter);
-    QFont font = title->font();
-    font.setPointSize(font.pointSize() + 4);
-    font.setBold(true);
-    title->setFont(font);
-    layout->addWidget(title);
+    layout->addWidget(titlePanel(spec_.lineEntry.title, this, 4));
     layout->addWidget(buildLists(), 1);
     layout->addWidget(buildLineBoxes());
     layout->addWidget(buildButtons());
@@ -94,9 +88,7 @@ QWidget* LineEntryForm::buildLists() {
     auto* searchRow = new QHBoxLayout;
     searchText_ = new QLineEdit;
     searchText_->setObjectName(QStringLiteral("Edit1"));
-    auto* searchButton = new QPushButton(QStringLiteral("查询"));
-    searchButton->setObjectName(QStringLiteral("BitBtn3"));
-    searchButton->setAutoDefault(false);
+    auto* searchButton = commandButton(QStringLiteral("BitBtn3"), QStringLiteral("查询"));
     searchRow->addWidget(
         buddyLabel(QStringLiteral("Label10"), QStringLiteral("物品名称"), searchText_));
     searchRow->addWidget(searchText_, 1);
@@ -163,21 +155,15 @@ QWidget* LineEntryForm::buildButtons() {
     auto* row = new QHBoxLayout(buttons);
     row->addStretch();
     if (spec_.lineEntry.offersNewItem) {
-        auto* newItem = new QPushButton(QStringLiteral("新增物品"));
-        newItem->setObjectName(QStringLiteral("BitBtn1"));
-        newItem->setAutoDefault(false);
+        auto* newItem = commandButton(QStringLiteral("BitBtn1"), QStringLiteral("新增物品"));
         connect(newItem, &QPushButton::clicked, this, [this] {
             runModal(new TInitProduceInfoForm(this));
             showCategory(categories_->currentRow());
         });
         row->addWidget(newItem);
     }
-    save_ = new QPushButton(QStringLiteral("保存"));
-    save_->setObjectName(QStringLiteral("BitBtn2"));
-    save_->setAutoDefault(false);
-    auto* close = new QPushButton(QStringLiteral("关闭"));
-    close->setObjectName(QStringLiteral("BitBtn4"));
-    close->setAutoDefault(false);
+    save_ = commandButton(QStringLiteral("BitBtn2"), QStringLiteral("保存"));
+    auto* close = commandButton(QStringLiteral("BitBtn4"), QStringLiteral("关闭"));
     row->addWidget(save_);
     row->addWidget(close);
     connect(save_, &QPushButton::clicked, this, [this] { save(); });
