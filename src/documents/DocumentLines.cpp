@@ -12,7 +12,7 @@ Sql::Values lineValues(const DocumentLine& line) {
         {QStringLiteral("品牌"), line.brand},
         {QStringLiteral("物品类型"), line.category},
         {QStringLiteral("物品名称"), line.name},
-        {QStringLiteral("物品规格"), line.specification},
+        {QStringLiteral("物品规格"), line.itemSize},
         {QStringLiteral("物品单位"), line.unit},
         {QStringLiteral("物品单价"), line.price},
         {QStringLiteral("物品数量"), line.quantity},
@@ -33,7 +33,7 @@ DocumentLine readLine(const QSqlQuery& q) {
     line.brand = q.value(2).toString();
     line.category = q.value(3).toString();
     line.name = q.value(4).toString();
-    line.specification = q.value(5).toString();
+    line.itemSize = q.value(5).toString();
     line.unit = q.value(6).toString();
     line.price = q.value(7).toDouble();
     line.quantity = q.value(8).toDouble();

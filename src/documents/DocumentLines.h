@@ -14,7 +14,7 @@ struct DocumentLine {
     QString brand;
     QString category; // 物品类型
     QString name;
-    QString specification;
+    QString itemSize;
     QString unit;
     double price = 0;
     double quantity = 0;

@@ -72,7 +72,7 @@ DocumentLine lineFromCandidate(ItemSource source, PriceSource price, const Candi
     line.brand = row(QStringLiteral("物品品牌")).toString();
     line.category = row(QStringLiteral("物品类别")).toString();
     line.unit = row(QStringLiteral("物品单位")).toString();
-    line.specification =
+    line.itemSize =
         row(fromStock(source) ? QStringLiteral("物品型号") : QStringLiteral("物品规格")).toString();
     if (fromStock(source)) {
         const double cost = row(QStringLiteral("平均成本")).toDouble();

@@ -24,7 +24,7 @@ std::vector<ItemGroup> loadItemGroups(const DocumentKind& kind, const QString& n
         g.amount = Sql::money(query.value(2));
         g.category = query.value(3).toString();
         g.brand = query.value(4).toString();
-        g.specification = query.value(5).toString();
+        g.itemSize = query.value(5).toString();
         g.unit = query.value(6).toString();
         g.price = query.value(7).toDouble();
         g.itemName = query.value(8).toString();

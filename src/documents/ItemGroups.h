@@ -12,7 +12,7 @@ struct ItemGroup {
     QString itemName; // from the item catalogue, empty when the item is gone
     QString category; // the lines' 物品类型
     QString brand;
-    QString specification;
+    QString itemSize;
     QString unit;
     double price = 0;
     double quantity = 0;

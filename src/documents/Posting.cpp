@@ -125,7 +125,7 @@ void writeJournal(const DocumentKind& kind, const MovementLeg& leg, const Docume
     e.handler = in.handler;
     e.brand = g.brand;
     e.category = g.category;
-    e.specification = g.specification;
+    e.itemSize = g.itemSize;
     e.unit = g.unit;
     e.unitPrice = Money::fromDouble(g.price);
     e.documentNumber = in.number.trimmed();

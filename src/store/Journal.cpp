@@ -32,7 +32,7 @@ void appendJournal(const JournalEntry& e) {
                    e.handler,
                    e.brand,
                    e.category,
-                   e.specification,
+                   e.itemSize,
                    e.unit,
                    QVariant::fromValue(e.unitPrice),
                    e.documentNumber,

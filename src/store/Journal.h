@@ -22,7 +22,7 @@ struct JournalEntry {
     QString handler;      // 经办人
     QString brand;
     QString category;
-    QString specification;
+    QString itemSize;
     QString unit;
     Money unitPrice;
     QString documentNumber;

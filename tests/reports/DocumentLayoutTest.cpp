@@ -204,7 +204,7 @@ const Money Total = *Money::parse(u"3211.25");
 struct FixtureLine {
     const char* item;
     const char* name;
-    const char* spec;
+    const char* descriptor;
     const char* unit;
     double price;
     double quantity;
@@ -239,7 +239,7 @@ protected:
             Sql::insert(layout.lineTable, {{layout.numberField, Number},
                                            {u("物品编号"), u(l.item)},
                                            {u("物品名称"), u(l.name)},
-                                           {u("物品规格"), u(l.spec)},
+                                           {u("物品规格"), u(l.descriptor)},
                                            {u("物品单位"), u(l.unit)},
                                            {u("物品单价"), l.price},
                                            {u("物品数量"), l.quantity},
@@ -253,7 +253,7 @@ protected:
         for (const FixtureLine& l : Lines) {
             Sql::insert(u("物品资料表"), {{u("物品编号"), u(l.item)},
                                           {u("物品名称"), u(l.name)},
-                                          {u("物品规格"), u(l.spec)},
+                                          {u("物品规格"), u(l.descriptor)},
                                           {u("物品单位"), u(l.unit)}});
             Sql::insert(u("工程预算单子表"), {{u("工程编号"), Number},
                                               {u("物品编号"), u(l.item)},

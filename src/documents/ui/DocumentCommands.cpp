@@ -10,8 +10,8 @@ void registerDocumentCommands(CommandRegistry& registry) {
     CounterpartyPicker::setNewUnitWindow([](QWidget* parent) {
         return createReferenceWindow(QStringLiteral("TInitClientInfoForm"), parent);
     });
-    for (const DocumentWindowSpec* spec : DocumentWindows::all())
-        registry.addWindow(spec->caption, [spec](QWidget* mainWindow) {
-            return DocumentWindows::create(*spec, mainWindow);
+    for (const DocumentWindowDescriptor* descriptor : DocumentWindows::all())
+        registry.addWindow(descriptor->caption, [descriptor](QWidget* mainWindow) {
+            return DocumentWindows::create(*descriptor, mainWindow);
         });
 }

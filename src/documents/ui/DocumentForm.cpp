@@ -70,10 +70,10 @@ GridColumns lineColumns() {
 
 } // namespace
 
-DocumentForm::DocumentForm(const DocumentWindowSpec& spec, QWidget* parent)
-    : ModalWindow(parent, spec.className, spec.caption), spec_(spec) {
+DocumentForm::DocumentForm(const DocumentWindowDescriptor& descriptor, QWidget* parent)
+    : ModalWindow(parent, descriptor.className, descriptor.caption), descriptor_(descriptor) {
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(titlePanel(spec.caption));
+    layout->addWidget(titlePanel(descriptor.caption));
     layout->addWidget(buildHeader());
     grid_ = new DataGrid(QStringLiteral("DBGridEh1"), lineColumns(), this);
     grid_->setFrozenColumns(1);
@@ -81,7 +81,7 @@ DocumentForm::DocumentForm(const DocumentWindowSpec& spec, QWidget* parent)
     layout->addWidget(buildPeople());
     layout->addWidget(buildButtons());
     status_ = new StatusPanels(QStringLiteral("StatusBar1"),
-                               {QStringLiteral("操作提示"), spec.statusHint}, this);
+                               {QStringLiteral("操作提示"), descriptor.statusHint}, this);
     layout->addWidget(status_);
     resize(900, 600);
 
@@ -96,7 +96,7 @@ DocumentForm::DocumentForm(const DocumentWindowSpec& spec, QWidget* parent)
 
     maker_->setText(Session::operatorName());
     try {
-        editor_.emplace(spec.kind);
+        editor_.emplace(descriptor.kind);
     } catch (const StoreError& e) {
         Messages::error(this, e.message());
         setEnabled(false);
@@ -113,12 +113,12 @@ QWidget* DocumentForm::buildHeader() {
     number_->setReadOnly(true);
     number_->setFocusPolicy(Qt::NoFocus);
     date_ = new DateBox(QStringLiteral("cxDateEdit1"));
-    grid->addWidget(buddyLabel(QStringLiteral("Label1"), spec_.numberLabel, number_), 0, 0);
+    grid->addWidget(buddyLabel(QStringLiteral("Label1"), descriptor_.numberLabel, number_), 0, 0);
     grid->addWidget(number_, 0, 1);
     grid->addWidget(buddyLabel(QStringLiteral("Label2"), QStringLiteral("日期"), date_), 0, 2);
     grid->addWidget(date_, 0, 3);
     int cell = 2;
-    for (const HeaderBox& box : spec_.boxes) {
+    for (const HeaderBox& box : descriptor_.boxes) {
         QWidget* control = makeBox(box);
         const int row = cell / 2;
         const int column = (cell % 2) * 2;
@@ -127,7 +127,7 @@ QWidget* DocumentForm::buildHeader() {
         grid->addWidget(control, row, column + 1);
         ++cell;
     }
-    if (spec_.gainOrLossChoice) {
+    if (descriptor_.gainOrLossChoice) {
         gain_ = new QRadioButton(QStringLiteral("盘盈"));
         gain_->setObjectName(QStringLiteral("RadioButton1"));
         loss_ = new QRadioButton(QStringLiteral("盘损"));
@@ -164,7 +164,7 @@ QWidget* DocumentForm::makeBox(const HeaderBox& box) {
     control->setToolTip(box.toolTip);
     control->installEventFilter(this);
     boxes_[box.field] = control;
-    for (const auto& [name, action] : spec_.leaveActions)
+    for (const auto& [name, action] : descriptor_.leaveActions)
         if (name == box.objectName && action == LeaveAction::RefuseSourceWarehouse)
             connect(static_cast<QLineEdit*>(control), &QLineEdit::textChanged, this,
                     [this] { refuseSameWarehouse(); });
@@ -179,7 +179,7 @@ QWidget* DocumentForm::buildPeople() {
         edit->setObjectName(QString::fromLatin1(name));
         edit->setMaxLength(8);
         row->addWidget(buddyLabel(edit->objectName() + QStringLiteral("Label"),
-                                  label + spec_.peopleColon, edit));
+                                  label + descriptor_.peopleColon, edit));
         row->addWidget(edit);
     };
     add(maker_, "cxTextEdit3", QStringLiteral("制单员"));
@@ -207,7 +207,7 @@ QWidget* DocumentForm::buildButtons() {
 
 void DocumentForm::setUpEnterChain() {
     QList<QWidget*> chain;
-    for (const HeaderBox& box : spec_.boxes)
+    for (const HeaderBox& box : descriptor_.boxes)
         chain << boxes_.at(box.field);
     chain << grid_->view() << maker_ << handler_ << checker_ << save_;
     EnterFocusChain::install(this, chain);
@@ -281,10 +281,10 @@ void DocumentForm::refreshLines() {
     if (!editor_)
         return;
     try {
-        grid_->setQuery(
-            QStringLiteral("SELECT * FROM \"%1\" WHERE \"%2\" = ? ORDER BY \"%3\"")
-                .arg(spec_.kind.lineTable, spec_.kind.numberColumn, spec_.kind.lineIdColumn),
-            {editor_->number()});
+        grid_->setQuery(QStringLiteral("SELECT * FROM \"%1\" WHERE \"%2\" = ? ORDER BY \"%3\"")
+                            .arg(descriptor_.kind.lineTable, descriptor_.kind.numberColumn,
+                                 descriptor_.kind.lineIdColumn),
+                        {editor_->number()});
     } catch (const StoreError& e) {
         Messages::error(this, e.message());
     }
@@ -299,7 +299,7 @@ void DocumentForm::lineStored() {
 void DocumentForm::prepareNextDocument() {
     number_->setText(editor_->number());
     date_->setDate(QDate::currentDate());
-    for (const HeaderBox& box : spec_.boxes)
+    for (const HeaderBox& box : descriptor_.boxes)
         if (!box.keptAfterPosting)
             setText(box.field, {});
     handler_->clear();
@@ -311,15 +311,15 @@ void DocumentForm::prepareNextDocument() {
     }
     save_->setEnabled(false);
     refreshLines();
-    if (!spec_.boxes.empty())
-        boxes_.at(spec_.boxes.front().field)->setFocus();
+    if (!descriptor_.boxes.empty())
+        boxes_.at(descriptor_.boxes.front().field)->setFocus();
 }
 
 void DocumentForm::addLine() {
     if (!editor_)
         return;
-    if (!spec_.warehouseBox.isEmpty() && warehouse().trimmed().isEmpty()) {
-        Messages::guidance(this, spec_.noWarehouseMessage);
+    if (!descriptor_.warehouseBox.isEmpty() && warehouse().trimmed().isEmpty()) {
+        Messages::guidance(this, descriptor_.noWarehouseMessage);
         boxes_.at(DocumentField::Warehouse)->setFocus();
         return;
     }
@@ -332,7 +332,7 @@ void DocumentForm::changeLine() {
     const int row = grid_->currentRow();
     if (!editor_ || row < 0)
         return;
-    const qint64 id = grid_->value(row, spec_.kind.lineIdColumn).toLongLong();
+    const qint64 id = grid_->value(row, descriptor_.kind.lineIdColumn).toLongLong();
     runModal(new LineEntryForm(*this, id));
 }
 
@@ -343,7 +343,8 @@ void DocumentForm::deleteLine() {
         return;
     }
     try {
-        DocumentLines::remove(spec_.kind, grid_->value(row, spec_.kind.lineIdColumn).toLongLong());
+        DocumentLines::remove(descriptor_.kind,
+                              grid_->value(row, descriptor_.kind.lineIdColumn).toLongLong());
     } catch (const StoreError& e) {
         Messages::error(this, e.message());
     }
@@ -375,7 +376,7 @@ void DocumentForm::print() {
         return;
     const PostedDocument last = editor_->lastPosted();
     try {
-        auto preview = documentPreview(spec_.printLayout, last.number, last.amount, this);
+        auto preview = documentPreview(descriptor_.printLayout, last.number, last.amount, this);
         preview->setAttribute(Qt::WA_DeleteOnClose);
         runModal(preview.release());
     } catch (const StoreError& e) {
@@ -413,9 +414,9 @@ bool DocumentForm::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void DocumentForm::boxLeft(const QString& objectName) {
-    auto action = std::find_if(spec_.leaveActions.begin(), spec_.leaveActions.end(),
+    auto action = std::find_if(descriptor_.leaveActions.begin(), descriptor_.leaveActions.end(),
                                [&](const auto& entry) { return entry.first == objectName; });
-    if (action == spec_.leaveActions.end() || !editor_)
+    if (action == descriptor_.leaveActions.end() || !editor_)
         return;
     auto* box = findChild<QLineEdit*>(objectName);
     if (!box || box->text().trimmed().isEmpty())

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "documents/DocumentEditor.h"
-#include "documents/ui/DocumentWindowSpec.h"
+#include "documents/ui/DocumentWindowDescriptor.h"
 #include "platform/widgets/ModalWindow.h"
 
 #include <map>
@@ -16,13 +16,13 @@ class StatusPanels;
 
 // The window of every stock document: header boxes, the grid of the lines of the number on
 // display, 制单员 / 经办员 / 审核员, and 保存 / 删除一行 / 打印 / 退出. What differs between
-// kinds comes from its DocumentWindowSpec; posting is the document engine's.
+// kinds comes from its DocumentWindowDescriptor; posting is the document engine's.
 class DocumentForm : public ModalWindow {
     Q_OBJECT
 public:
-    DocumentForm(const DocumentWindowSpec& spec, QWidget* parent = nullptr);
+    DocumentForm(const DocumentWindowDescriptor& descriptor, QWidget* parent = nullptr);
 
-    const DocumentWindowSpec& spec() const { return spec_; }
+    const DocumentWindowDescriptor& descriptor() const { return descriptor_; }
     QString number() const;
     QString warehouse() const;
     // A line was stored by the line-entry window.
@@ -56,7 +56,7 @@ private:
     void prepareNextDocument();
     void showRefusal(const class StoreError& error);
 
-    const DocumentWindowSpec& spec_;
+    const DocumentWindowDescriptor& descriptor_;
     std::optional<DocumentEditor> editor_;
     QLineEdit* number_ = nullptr;
     DateBox* date_ = nullptr;

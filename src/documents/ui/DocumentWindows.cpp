@@ -19,8 +19,8 @@ QStringList names(const char* prefix, std::initializer_list<int> numbers) {
 }
 
 // The line boxes of the windows whose views are DBEdit2…DBEdit10.
-LineEntrySpec dbEditLines(const char* className, const char* title, const QString& hint,
-                          const char* numberLabel, int quantityMaxLength) {
+LineEntryDescriptor dbEditLines(const char* className, const char* title, const QString& hint,
+                                const char* numberLabel, int quantityMaxLength) {
     return {QString::fromLatin1(className),
             QString::fromUtf8(title),
             hint,
@@ -35,9 +35,9 @@ LineEntrySpec dbEditLines(const char* className, const char* title, const QStrin
 }
 
 // The line boxes of the windows whose views are cxDBTextEdit1…cxDBTextEdit10.
-LineEntrySpec textEditLines(const char* className, const char* title, const char* numberLabel,
-                            const char* priceLabel, const QString& stockBox,
-                            int quantityMaxLength) {
+LineEntryDescriptor textEditLines(const char* className, const char* title, const char* numberLabel,
+                                  const char* priceLabel, const QString& stockBox,
+                                  int quantityMaxLength) {
     return {QString::fromLatin1(className),
             QString::fromUtf8(title),
             PickHint,
@@ -90,9 +90,9 @@ Box text(const char* objectName, const char* label, F field, int maxLength, bool
     return box;
 }
 
-DocumentWindowSpec makeInbound() {
-    DocumentWindowSpec s{DocumentKinds::inboundNote(), QStringLiteral("TEnterInLibNoteForm"),
-                         QStringLiteral("入库单"), QStringLiteral("入库单编号")};
+DocumentWindowDescriptor makeInbound() {
+    DocumentWindowDescriptor s{DocumentKinds::inboundNote(), QStringLiteral("TEnterInLibNoteForm"),
+                               QStringLiteral("入库单"), QStringLiteral("入库单编号")};
     s.boxes = {{QStringLiteral("cxTextEdit2"),
                 QStringLiteral("交货单位"),
                 F::Counterparty,
@@ -118,9 +118,10 @@ DocumentWindowSpec makeInbound() {
     return s;
 }
 
-DocumentWindowSpec makeOutbound() {
-    DocumentWindowSpec s{DocumentKinds::outboundNote(), QStringLiteral("TEnterOutLibNoteForm"),
-                         QStringLiteral("出库单"), QStringLiteral("出库单编号")};
+DocumentWindowDescriptor makeOutbound() {
+    DocumentWindowDescriptor s{DocumentKinds::outboundNote(),
+                               QStringLiteral("TEnterOutLibNoteForm"), QStringLiteral("出库单"),
+                               QStringLiteral("出库单编号")};
     s.boxes = {units("领用单位", 50, "出库单录入", "领用单位清单"),
                typeList("出库类型", {QStringLiteral("生产领用"), QStringLiteral("销售出库"),
                                      QStringLiteral("使用领用"), QStringLiteral("其他领用")}),
@@ -139,9 +140,10 @@ DocumentWindowSpec makeOutbound() {
     return s;
 }
 
-DocumentWindowSpec makeInboundReturn() {
-    DocumentWindowSpec s{DocumentKinds::inboundReturnNote(), QStringLiteral("TEnterExitNoteForm"),
-                         QStringLiteral("入库退出单"), QStringLiteral("退出单编号")};
+DocumentWindowDescriptor makeInboundReturn() {
+    DocumentWindowDescriptor s{DocumentKinds::inboundReturnNote(),
+                               QStringLiteral("TEnterExitNoteForm"), QStringLiteral("入库退出单"),
+                               QStringLiteral("退出单编号")};
     Box target = text("cxTextEdit8", "入库单号", F::TargetNumber, 8, false);
     target.toolTip = QStringLiteral("注意:若录入入库单号则是将整个入库单读入!");
     s.boxes = {units("返还单位", 50, "入库退出单录入", "返还单位清单"), target,
@@ -158,10 +160,10 @@ DocumentWindowSpec makeInboundReturn() {
     return s;
 }
 
-DocumentWindowSpec makeOutboundReturn() {
-    DocumentWindowSpec s{DocumentKinds::outboundReturnNote(),
-                         QStringLiteral("TEnterUntreadNoteForm"), QStringLiteral("出库退回单"),
-                         QStringLiteral("退库单编号")};
+DocumentWindowDescriptor makeOutboundReturn() {
+    DocumentWindowDescriptor s{DocumentKinds::outboundReturnNote(),
+                               QStringLiteral("TEnterUntreadNoteForm"),
+                               QStringLiteral("出库退回单"), QStringLiteral("退库单编号")};
     s.boxes = {units("退回单位", 50, "出库退回单录入", "退回单位清单"),
                text("cxTextEdit8", "退回原因", F::Reason, 50, false), summary("出库退回单"),
                warehouse("cxTextEdit7", "收料仓库", WarehousePickerFor::OutboundReturnNote)};
@@ -175,9 +177,10 @@ DocumentWindowSpec makeOutboundReturn() {
     return s;
 }
 
-DocumentWindowSpec makeTransfer() {
-    DocumentWindowSpec s{DocumentKinds::transferNote(), QStringLiteral("TEnterAttemperNoteForm"),
-                         QStringLiteral("调拨单"), QStringLiteral("调拨单编号")};
+DocumentWindowDescriptor makeTransfer() {
+    DocumentWindowDescriptor s{DocumentKinds::transferNote(),
+                               QStringLiteral("TEnterAttemperNoteForm"), QStringLiteral("调拨单"),
+                               QStringLiteral("调拨单编号")};
     Box destination = warehouse("cxTextEdit7", "调入仓库", WarehousePickerFor::TransferDestination,
                                 Box::Kind::ReadOnly);
     destination.field = F::DestinationWarehouse;
@@ -196,10 +199,10 @@ DocumentWindowSpec makeTransfer() {
     return s;
 }
 
-DocumentWindowSpec makeDirectIssue() {
-    DocumentWindowSpec s{DocumentKinds::directIssueNote(),
-                         QStringLiteral("TEnterDirectnessNoteForm"), QStringLiteral("直拨单"),
-                         QStringLiteral("直拨单编号")};
+DocumentWindowDescriptor makeDirectIssue() {
+    DocumentWindowDescriptor s{DocumentKinds::directIssueNote(),
+                               QStringLiteral("TEnterDirectnessNoteForm"), QStringLiteral("直拨单"),
+                               QStringLiteral("直拨单编号")};
     s.boxes = {units("领用单位", 24, "调拨单录入", "领用单位清单"), summary("直拨单"),
                text("cxTextEdit7", "直拨原因", F::Reason, 50, true)};
     s.statusHint =
@@ -210,9 +213,10 @@ DocumentWindowSpec makeDirectIssue() {
     return s;
 }
 
-DocumentWindowSpec makeStocktaking() {
-    DocumentWindowSpec s{DocumentKinds::stocktakingNote(), QStringLiteral("TEnterPanDianNoteForm"),
-                         QStringLiteral("盘盈盘损单"), QStringLiteral("盘盈损单编号")};
+DocumentWindowDescriptor makeStocktaking() {
+    DocumentWindowDescriptor s{DocumentKinds::stocktakingNote(),
+                               QStringLiteral("TEnterPanDianNoteForm"),
+                               QStringLiteral("盘盈盘损单"), QStringLiteral("盘盈损单编号")};
     s.boxes = {summary("盘盈盘损单"),
                warehouse("cxTextEdit7", "盘点仓库", WarehousePickerFor::StocktakingNote)};
     s.warehouseBox = QStringLiteral("cxTextEdit7");
@@ -231,44 +235,44 @@ DocumentWindowSpec makeStocktaking() {
 
 namespace DocumentWindows {
 
-const DocumentWindowSpec& inboundNote() {
-    static const DocumentWindowSpec spec = makeInbound();
-    return spec;
+const DocumentWindowDescriptor& inboundNote() {
+    static const DocumentWindowDescriptor descriptor = makeInbound();
+    return descriptor;
 }
-const DocumentWindowSpec& outboundNote() {
-    static const DocumentWindowSpec spec = makeOutbound();
-    return spec;
+const DocumentWindowDescriptor& outboundNote() {
+    static const DocumentWindowDescriptor descriptor = makeOutbound();
+    return descriptor;
 }
-const DocumentWindowSpec& inboundReturnNote() {
-    static const DocumentWindowSpec spec = makeInboundReturn();
-    return spec;
+const DocumentWindowDescriptor& inboundReturnNote() {
+    static const DocumentWindowDescriptor descriptor = makeInboundReturn();
+    return descriptor;
 }
-const DocumentWindowSpec& outboundReturnNote() {
-    static const DocumentWindowSpec spec = makeOutboundReturn();
-    return spec;
+const DocumentWindowDescriptor& outboundReturnNote() {
+    static const DocumentWindowDescriptor descriptor = makeOutboundReturn();
+    return descriptor;
 }
-const DocumentWindowSpec& transferNote() {
-    static const DocumentWindowSpec spec = makeTransfer();
-    return spec;
+const DocumentWindowDescriptor& transferNote() {
+    static const DocumentWindowDescriptor descriptor = makeTransfer();
+    return descriptor;
 }
-const DocumentWindowSpec& directIssueNote() {
-    static const DocumentWindowSpec spec = makeDirectIssue();
-    return spec;
+const DocumentWindowDescriptor& directIssueNote() {
+    static const DocumentWindowDescriptor descriptor = makeDirectIssue();
+    return descriptor;
 }
-const DocumentWindowSpec& stocktakingNote() {
-    static const DocumentWindowSpec spec = makeStocktaking();
-    return spec;
+const DocumentWindowDescriptor& stocktakingNote() {
+    static const DocumentWindowDescriptor descriptor = makeStocktaking();
+    return descriptor;
 }
 
-const std::vector<const DocumentWindowSpec*>& all() {
-    static const std::vector<const DocumentWindowSpec*> specs{
+const std::vector<const DocumentWindowDescriptor*>& all() {
+    static const std::vector<const DocumentWindowDescriptor*> specs{
         &inboundNote(),  &outboundNote(),    &inboundReturnNote(), &outboundReturnNote(),
         &transferNote(), &directIssueNote(), &stocktakingNote()};
     return specs;
 }
 
-QDialog* create(const DocumentWindowSpec& spec, QWidget* parent) {
-    return new DocumentForm(spec, parent);
+QDialog* create(const DocumentWindowDescriptor& descriptor, QWidget* parent) {
+    return new DocumentForm(descriptor, parent);
 }
 
 } // namespace DocumentWindows

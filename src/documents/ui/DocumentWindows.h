@@ -1,20 +1,20 @@
 #pragma once
 
-#include "documents/ui/DocumentWindowSpec.h"
+#include "documents/ui/DocumentWindowDescriptor.h"
 
 class QWidget;
 class QDialog;
 
 // The windows of the seven stock documents, each described once.
 namespace DocumentWindows {
-const DocumentWindowSpec& inboundNote();        // TEnterInLibNoteForm
-const DocumentWindowSpec& outboundNote();       // TEnterOutLibNoteForm
-const DocumentWindowSpec& inboundReturnNote();  // TEnterExitNoteForm
-const DocumentWindowSpec& outboundReturnNote(); // TEnterUntreadNoteForm
-const DocumentWindowSpec& transferNote();       // TEnterAttemperNoteForm
-const DocumentWindowSpec& directIssueNote();    // TEnterDirectnessNoteForm
-const DocumentWindowSpec& stocktakingNote();    // TEnterPanDianNoteForm
+const DocumentWindowDescriptor& inboundNote();        // TEnterInLibNoteForm
+const DocumentWindowDescriptor& outboundNote();       // TEnterOutLibNoteForm
+const DocumentWindowDescriptor& inboundReturnNote();  // TEnterExitNoteForm
+const DocumentWindowDescriptor& outboundReturnNote(); // TEnterUntreadNoteForm
+const DocumentWindowDescriptor& transferNote();       // TEnterAttemperNoteForm
+const DocumentWindowDescriptor& directIssueNote();    // TEnterDirectnessNoteForm
+const DocumentWindowDescriptor& stocktakingNote();    // TEnterPanDianNoteForm
 
-const std::vector<const DocumentWindowSpec*>& all();
-QDialog* create(const DocumentWindowSpec& spec, QWidget* parent);
+const std::vector<const DocumentWindowDescriptor*>& all();
+QDialog* create(const DocumentWindowDescriptor& descriptor, QWidget* parent);
 } // namespace DocumentWindows

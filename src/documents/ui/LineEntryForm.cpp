@@ -51,17 +51,18 @@ QString priceText(const LineRules& rules, double price) {
 } // namespace
 
 LineEntryForm::LineEntryForm(DocumentForm& document, std::optional<qint64> lineId)
-    : ModalWindow(&document, document.spec().lineEntry.className, document.spec().lineEntry.title),
-      spec_(document.spec()), rules_(document.spec().kind.lineRules), document_(document),
-      lineId_(lineId) {
+    : ModalWindow(&document, document.descriptor().lineEntry.className,
+                  document.descriptor().lineEntry.title),
+      descriptor_(document.descriptor()), rules_(document.descriptor().kind.lineRules),
+      document_(document), lineId_(lineId) {
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(titlePanel(spec_.lineEntry.title, this, 4));
+    layout->addWidget(titlePanel(descriptor_.lineEntry.title, this, 4));
     layout->addWidget(buildLists(), 1);
     layout->addWidget(buildLineBoxes());
     layout->addWidget(buildButtons());
-    layout->addWidget(new StatusPanels(QStringLiteral("StatusBar1"),
-                                       {QStringLiteral("操作提示"), spec_.lineEntry.statusHint},
-                                       this));
+    layout->addWidget(
+        new StatusPanels(QStringLiteral("StatusBar1"),
+                         {QStringLiteral("操作提示"), descriptor_.lineEntry.statusHint}, this));
     resize(820, 560);
     EnterFocusChain::install(this, QList<QWidget*>{price_, quantity_, save_});
 
@@ -118,7 +119,7 @@ QLineEdit* LineEntryForm::addBox(QGridLayout* grid, int row, int column, const Q
 }
 
 QWidget* LineEntryForm::buildLineBoxes() {
-    const LineEntrySpec& s = spec_.lineEntry;
+    const LineEntryDescriptor& s = descriptor_.lineEntry;
     auto* boxes = new QWidget(this);
     auto* grid = new QGridLayout(boxes);
     number_ = addBox(grid, 0, 0, QStringLiteral("DBEdit1"), s.numberLabel);
@@ -154,7 +155,7 @@ QWidget* LineEntryForm::buildButtons() {
     auto* buttons = new QWidget(this);
     auto* row = new QHBoxLayout(buttons);
     row->addStretch();
-    if (spec_.lineEntry.offersNewItem) {
+    if (descriptor_.lineEntry.offersNewItem) {
         auto* newItem = commandButton(QStringLiteral("BitBtn1"), QStringLiteral("新增物品"));
         connect(newItem, &QPushButton::clicked, this, [this] {
             runModal(new TInitProduceInfoForm(this));
@@ -222,7 +223,7 @@ void LineEntryForm::pick(int row) {
 }
 
 void LineEntryForm::loadLine(qint64 id) {
-    line_ = DocumentLines::find(spec_.kind, id);
+    line_ = DocumentLines::find(descriptor_.kind, id);
     if (!line_)
         return;
     if (rules_.items == ItemSource::StockOfWarehouse)
@@ -234,7 +235,7 @@ void LineEntryForm::loadLine(qint64 id) {
 }
 
 void LineEntryForm::showLine(const DocumentLine& line) {
-    const QStringList fields{line.itemCode, line.name,  line.specification,
+    const QStringList fields{line.itemCode, line.name,  line.itemSize,
                              line.unit,     line.brand, line.category};
     for (int i = 0; i < 6; ++i)
         itemBoxes_[i]->setText(fields[i]);
@@ -285,7 +286,7 @@ void LineEntryForm::save() {
     if (itemTypedByHand()) {
         line.itemCode = itemBoxes_[0]->text();
         line.name = itemBoxes_[1]->text();
-        line.specification = itemBoxes_[2]->text();
+        line.itemSize = itemBoxes_[2]->text();
         line.unit = itemBoxes_[3]->text();
         line.brand = itemBoxes_[4]->text();
         line.category = itemBoxes_[5]->text();
@@ -296,9 +297,9 @@ void LineEntryForm::save() {
     showAmount();
     try {
         if (lineId_)
-            DocumentLines::update(spec_.kind, line);
+            DocumentLines::update(descriptor_.kind, line);
         else
-            DocumentLines::add(spec_.kind, document_.number(), line);
+            DocumentLines::add(descriptor_.kind, document_.number(), line);
     } catch (const StoreError& e) {
         Messages::error(this, e.message());
         return;

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "documents/DocumentLines.h"
-#include "documents/ui/DocumentWindowSpec.h"
+#include "documents/ui/DocumentWindowDescriptor.h"
 #include "platform/widgets/ModalWindow.h"
 
 #include <optional>
@@ -38,7 +38,7 @@ private:
     void clearLine();
     bool itemTypedByHand() const;
 
-    const DocumentWindowSpec& spec_;
+    const DocumentWindowDescriptor& descriptor_;
     const LineRules& rules_;
     DocumentForm& document_;
     std::optional<qint64> lineId_;

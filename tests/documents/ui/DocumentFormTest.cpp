@@ -58,8 +58,8 @@ protected:
                      {QStringLiteral("仓库名称"), QStringLiteral("一库")}});
     }
 
-    QPointer<DocumentForm> open(const DocumentWindowSpec& spec) {
-        QPointer<DocumentForm> form = new DocumentForm(spec);
+    QPointer<DocumentForm> open(const DocumentWindowDescriptor& descriptor) {
+        QPointer<DocumentForm> form = new DocumentForm(descriptor);
         form->show();
         QApplication::setActiveWindow(form);
         EXPECT_TRUE(QTest::qWaitForWindowActive(form));
@@ -72,12 +72,14 @@ protected:
             auto* categories = child<DataGrid>(entry, "DBGrid1");
             categories->setCurrentRow(0);
             doubleClickRow(child<DataGrid>(entry, "DBGrid2"), 0);
-            const auto& spec = static_cast<DocumentForm*>(entry.parentWidget())->spec().lineEntry;
+            const auto& descriptor =
+                static_cast<DocumentForm*>(entry.parentWidget())->descriptor().lineEntry;
             if (price) {
-                auto* priceBox = entry.findChild<QLineEdit*>(spec.priceBox);
+                auto* priceBox = entry.findChild<QLineEdit*>(descriptor.priceBox);
                 priceBox->setText(QString::fromUtf8(price));
             }
-            entry.findChild<QLineEdit*>(spec.quantityBox)->setText(QString::fromUtf8(quantity));
+            entry.findChild<QLineEdit*>(descriptor.quantityBox)
+                ->setText(QString::fromUtf8(quantity));
             keepPicture(entry, "inbound-line-entry.png");
             QTest::mouseClick(child<QPushButton>(entry, "BitBtn2"), Qt::LeftButton);
         };
@@ -199,11 +201,11 @@ TEST_F(DocumentWindow, BoxesOpenTheirPickers) {
 }
 
 TEST_F(DocumentWindow, EveryKindOpensWithItsCaptionAndFirstNumber) {
-    for (const DocumentWindowSpec* spec : DocumentWindows::all()) {
-        SCOPED_TRACE(spec->className.toStdString());
-        auto form = open(*spec);
-        EXPECT_EQ(form->objectName(), spec->className);
-        EXPECT_EQ(form->windowTitle(), spec->caption);
+    for (const DocumentWindowDescriptor* descriptor : DocumentWindows::all()) {
+        SCOPED_TRACE(descriptor->className.toStdString());
+        auto form = open(*descriptor);
+        EXPECT_EQ(form->objectName(), descriptor->className);
+        EXPECT_EQ(form->windowTitle(), descriptor->caption);
         EXPECT_EQ(child<QLineEdit>(*form, "cxTextEdit1")->text(), "00000001");
         form->close();
     }

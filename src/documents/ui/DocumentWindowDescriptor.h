@@ -45,7 +45,7 @@ enum class LeaveAction {
     RefuseSourceWarehouse,   // the destination may not be the source
 };
 
-struct LineEntrySpec {
+struct LineEntryDescriptor {
     QString className{};
     QString title{};
     QString statusHint{};
@@ -61,7 +61,7 @@ struct LineEntrySpec {
     bool offersNewItem = false;
 };
 
-struct DocumentWindowSpec {
+struct DocumentWindowDescriptor {
     const DocumentKind& kind;
     QString className{};
     QString caption{};
@@ -74,5 +74,5 @@ struct DocumentWindowSpec {
     QString peopleColon = QStringLiteral(":"); // 制单员: or 制单员：
     QString statusHint{};
     PrintLayoutKind printLayout{};
-    LineEntrySpec lineEntry{};
+    LineEntryDescriptor lineEntry{};
 };
