@@ -11,9 +11,3 @@ QString isoDateTime(const QDateTime& moment) {
 QDate dateFromIso(const QString& text) {
     return QDate::fromString(text.left(10), Qt::ISODate);
 }
-
-QDateTime dateTimeFromIso(const QString& text) {
-    if (text.size() <= 10)
-        return QDateTime(dateFromIso(text), QTime(0, 0));
-    return QDateTime::fromString(text, Qt::ISODate);
-}

@@ -8,5 +8,4 @@
 // time. Both sort and compare correctly as text.
 QString isoDate(QDate date);
 QString isoDateTime(const QDateTime& moment);
-QDate dateFromIso(const QString& text); // reads either form; invalid for anything else
-QDateTime dateTimeFromIso(const QString& text);
+QDate dateFromIso(const QString& text); // the date of either form; invalid for anything else
